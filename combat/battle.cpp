@@ -1,0 +1,4 @@
+#include "combat/battle.h"
+
+// Not built yet.
+void BATTLE() {}

@@ -1,0 +1,4 @@
+#pragma once
+// The battle loop.
+
+void BATTLE();

@@ -1,0 +1,4 @@
+#include "combat/duel.h"
+
+// Not built yet.
+void DOGGIE() {}

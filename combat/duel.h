@@ -1,0 +1,4 @@
+#pragma once
+// Hero versus hero.
+
+void DOGGIE();

@@ -1,0 +1,7 @@
+#pragma once
+// The blow formulas of every fight.
+
+double PLAYERATTACK();
+double PLAYERATTACK2();
+double OPPONENTATTACK();
+double OPPONENTATTACK2();

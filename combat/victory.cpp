@@ -1,0 +1,4 @@
+#include "combat/victory.h"
+
+// Not built yet.
+void LEVELUPDATE() {}

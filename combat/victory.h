@@ -1,0 +1,4 @@
+#pragma once
+// Victory, loot and level-up.
+
+void LEVELUPDATE();

@@ -1,0 +1,5 @@
+#pragma once
+// Hero creation and the battle cry.
+
+void CREATE(bool ISNEW);
+void VIC();

@@ -1,0 +1,4 @@
+#include "flow/rankings.h"
+
+// Not built yet.
+void PLAYERLIST() {}

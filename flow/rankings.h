@@ -1,0 +1,4 @@
+#pragma once
+// The hero rankings.
+
+void PLAYERLIST();

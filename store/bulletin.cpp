@@ -1,0 +1,4 @@
+#include "store/bulletin.h"
+
+// Not built yet.
+void BULLETIN() {}

@@ -1,0 +1,4 @@
+#pragma once
+// The news bulletin that callers read and replace.
+
+void BULLETIN();

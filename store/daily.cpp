@@ -1,0 +1,4 @@
+#include "store/daily.h"
+
+// Not built yet.
+void CHECKDAY() {}

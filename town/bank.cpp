@@ -1,0 +1,5 @@
+#include "town/bank.h"
+
+// Not built yet.
+void DEPOBANK() {}
+void WITHDRAWBANK() {}

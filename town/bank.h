@@ -1,0 +1,5 @@
+#pragma once
+// The bank.
+
+void DEPOBANK();
+void WITHDRAWBANK();

@@ -1,0 +1,4 @@
+#include "town/clerics.h"
+
+// Not built yet.
+void HEAL() {}

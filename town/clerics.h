@@ -1,0 +1,4 @@
+#pragma once
+// The clerics, who heal wounds for Steel.
+
+void HEAL();

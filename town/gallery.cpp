@@ -1,0 +1,4 @@
+#include "town/gallery.h"
+
+// Not built yet.
+void GAMBLE() {}

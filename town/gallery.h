@@ -1,0 +1,4 @@
+#pragma once
+// The Shooting Gallery.
+
+void GAMBLE();

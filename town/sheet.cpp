@@ -1,0 +1,4 @@
+#include "town/sheet.h"
+
+// Not built yet.
+void STATSHOW() {}

@@ -1,0 +1,4 @@
+#pragma once
+// The character sheet.
+
+void STATSHOW();

@@ -1,0 +1,4 @@
+#include "town/shop.h"
+
+// Not built yet.
+void WEAPONSHOP() {}

@@ -1,0 +1,4 @@
+#pragma once
+// The weapon and armour shop.
+
+void WEAPONSHOP();

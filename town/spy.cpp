@@ -1,0 +1,4 @@
+#include "town/spy.h"
+
+// Not built yet.
+void SPY() {}

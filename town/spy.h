@@ -1,0 +1,4 @@
+#pragma once
+// Spying on other heroes.
+
+void SPY();

@@ -1,0 +1,4 @@
+#include "town/status.h"
+
+// Not built yet.
+void CHSTATS() {}

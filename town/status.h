@@ -1,0 +1,4 @@
+#pragma once
+// Status change: trading characteristics.
+
+void CHSTATS();

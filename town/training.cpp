@@ -1,0 +1,4 @@
+#include "town/training.h"
+
+// Not built yet.
+void TRAINING() {}

@@ -1,0 +1,4 @@
+#pragma once
+// The Training Grounds.
+
+void TRAINING();

@@ -284,4 +284,18 @@ TEST_F(VisitTest, ABrokenNumberStopsTheVisitAndChangesNothing) {
   EXPECT_EQ(readFile("data/date.hlw"), "12/10/26\n");
   EXPECT_EQ(sysopLog(), "");
 }
+
+TEST_F(VisitTest, TheDemoInstallationPlaysTwoVisits) {
+  installDemo();
+  scriptRoll();
+  EXPECT_EQ(visit("Newbie", " Onward\rY SQY"), 0);
+  EXPECT_EQ(readFile("data/characte.hlw"), "1\nNewbie\nNewbie\nOnward\n0\n" + kRolled);
+  EXPECT_EQ(readFile("data/date.hlw"), std::string(kToday) + "\n");
+  EXPECT_EQ(screen.row(0), "Name: Newbie   Level: 1");
+
+  screen.clearTranscript();
+  EXPECT_EQ(visit("Newbie", kStart + "QY"), 0);
+  EXPECT_NE(readFile("data/characte.hlw").find("203  1 57"), std::string::npos);
+  EXPECT_EQ(sysopLog(), played("Newbie") + played("Newbie"));
+}
 }  // namespace

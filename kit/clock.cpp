@@ -6,7 +6,7 @@ namespace {
 struct tm localNow(double* fraction) {
   timespec ts{};
   clock_gettime(CLOCK_REALTIME, &ts);
-  struct tm t{};
+  struct tm t {};
   localtime_r(&ts.tv_sec, &t);
   if (fraction != nullptr) {
     *fraction = static_cast<double>(ts.tv_nsec) / 1e9;

@@ -29,8 +29,8 @@ struct ColourPair {
   int back;
 };
 // Indexed by colour index, not by code: ANSIC maps codes to indexes first.
-constexpr ColourPair kColourIndex[10] = {{7, 0},  {11, 0}, {14, 0}, {5, 0}, {15, 1},
-                                         {2, 0},  {12, 0}, {9, 0},  {1, 0}, {15, 0}};
+constexpr ColourPair kColourIndex[10] = {{7, 0}, {11, 0}, {14, 0}, {5, 0}, {15, 1},
+                                         {2, 0}, {12, 0}, {9, 0},  {1, 0}, {15, 0}};
 
 int colourIndexOf(int code) {
   if (code <= 1) {
@@ -43,7 +43,9 @@ int colourIndexOf(int code) {
 }
 }  // namespace
 
-std::string_view CUTSTRT(std::string_view text) { return text.substr(0, STRTMAX); }
+std::string_view CUTSTRT(std::string_view text) {
+  return text.substr(0, STRTMAX);
+}
 
 unsigned char UPCASE(unsigned char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
@@ -82,7 +84,9 @@ void PRINT(std::string_view I) {
   PROMPT(line);
 }
 
-void NL() { PROMPT("\r\n"); }
+void NL() {
+  PROMPT("\r\n");
+}
 
 void PRT(std::string_view I) {
   ANSIC(4);
@@ -95,16 +99,22 @@ void YNQ(std::string_view I) {
   PROMPT(I);
 }
 
-void CLS() { CRT->CLRSCR(); }
+void CLS() {
+  CRT->CLRSCR();
+}
 
 void GETKEY(unsigned char& C) {
   UPDATETHESCREEN();
   C = CRT->READKEY();
 }
 
-void NUGETKEY(unsigned char& C) { C = CRT->READKEY(); }
+void NUGETKEY(unsigned char& C) {
+  C = CRT->READKEY();
+}
 
-bool EMPTY() { return !CRT->NKEYPRESSED(0); }
+bool EMPTY() {
+  return !CRT->NKEYPRESSED(0);
+}
 
 void PAUSESCR() {
   ANSIC(3);
@@ -155,7 +165,8 @@ void INPUT1(std::string& I, int ML, bool TF) {
   if (HANGUP) {
     return;
   }
-  const std::size_t limit = ML < 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(ML), STRTMAX);
+  const std::size_t limit =
+      ML < 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(ML), STRTMAX);
   double started = TIMER();
   std::string typed;
   unsigned char c = 0;
@@ -189,9 +200,13 @@ void INPUT1(std::string& I, int ML, bool TF) {
   NL();
 }
 
-void INPUT(std::string& I, int ML) { INPUT1(I, ML, false); }
+void INPUT(std::string& I, int ML) {
+  INPUT1(I, ML, false);
+}
 
-void INPUTL(std::string& I, int ML) { INPUT1(I, ML, true); }
+void INPUTL(std::string& I, int ML) {
+  INPUT1(I, ML, true);
+}
 
 void WKEY(bool& ABORT, bool& NEXT) {
   while (!EMPTY() && !HANGUP && !ABORT) {
@@ -221,7 +236,7 @@ void CHECKHANGUP() {
   if (installed) {
     return;
   }
-  struct sigaction action{};
+  struct sigaction action {};
   action.sa_handler = HUPHandler;
   sigemptyset(&action.sa_mask);
   action.sa_flags = 0;  // no SA_RESTART: the signal must end a pending key wait
@@ -231,6 +246,10 @@ void CHECKHANGUP() {
   installed = true;
 }
 
-void UPDATETHESCREEN() { CRT->NDONOW(false); }
+void UPDATETHESCREEN() {
+  CRT->NDONOW(false);
+}
 
-double TIMER() { return CLOCK->secondsSinceMidnight(); }
+double TIMER() {
+  return CLOCK->secondsSinceMidnight();
+}

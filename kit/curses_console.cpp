@@ -3,8 +3,10 @@
 
 #include <fcntl.h>
 #include <langinfo.h>
+#include <ncurses.h>
 #include <poll.h>
 #include <signal.h>
+#include <term.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -14,15 +16,14 @@
 #include <cstring>
 #include <ctime>
 
-#include <ncurses.h>
-#include <term.h>
-
 #include "kit/cp437.h"
 #include "kit/crt.h"
 #include "kit/ending.h"
 
 namespace {
 constexpr int kIn = 0;
+// Curses sets the modes of the terminal it writes to: that is the one to give back.
+constexpr int kOut = 1;
 constexpr int kEscWaitMs = 60;
 constexpr double kPollEverySeconds = 0.004;
 
@@ -39,7 +40,7 @@ bool haveSavedTerminal = false;
 // A signal that ends the program: give the terminal back, then end as the signal would.
 void emergencyRestore(int signum) {
   if (haveSavedTerminal) {
-    tcsetattr(kIn, TCSANOW, &savedTerminal);
+    tcsetattr(kOut, TCSANOW, &savedTerminal);
   }
   static const char reset[] = "\033[0m\033[?25h\r\n";
   ssize_t ignored = write(1, reset, sizeof reset - 1);
@@ -131,8 +132,7 @@ void setUpPalette() {
     palette = Palette::kEight;
     for (int back = 0; back < 8; ++back) {
       for (int fore = 0; fore < 8; ++fore) {
-        init_pair(static_cast<short>(pairOf(fore, back)), kCursesColour[fore],
-                  kCursesColour[back]);
+        init_pair(static_cast<short>(pairOf(fore, back)), kCursesColour[fore], kCursesColour[back]);
       }
     }
   }
@@ -153,11 +153,11 @@ unsigned char secondCode(const std::string& seq) {
     unsigned char code;
   };
   static constexpr Entry kKeys[] = {
-      {"[A", 72},   {"[B", 80},   {"[C", 77},   {"[D", 75},   {"[H", 71},   {"[F", 79},
-      {"OA", 72},   {"OB", 80},   {"OC", 77},   {"OD", 75},   {"OH", 71},   {"OF", 79},
-      {"OP", 59},   {"OQ", 60},   {"OR", 61},   {"OS", 62},   {"[1~", 71},  {"[2~", 82},
-      {"[3~", 83},  {"[4~", 79},  {"[5~", 73},  {"[6~", 81},  {"[7~", 71},  {"[8~", 79},
-      {"[11~", 59}, {"[12~", 60}, {"[13~", 61}, {"[14~", 62}, {"[15~", 63}, {"[17~", 64},
+      {"[A", 72},   {"[B", 80},   {"[C", 77},   {"[D", 75},   {"[H", 71},    {"[F", 79},
+      {"OA", 72},   {"OB", 80},   {"OC", 77},   {"OD", 75},   {"OH", 71},    {"OF", 79},
+      {"OP", 59},   {"OQ", 60},   {"OR", 61},   {"OS", 62},   {"[1~", 71},   {"[2~", 82},
+      {"[3~", 83},  {"[4~", 79},  {"[5~", 73},  {"[6~", 81},  {"[7~", 71},   {"[8~", 79},
+      {"[11~", 59}, {"[12~", 60}, {"[13~", 61}, {"[14~", 62}, {"[15~", 63},  {"[17~", 64},
       {"[18~", 65}, {"[19~", 66}, {"[20~", 67}, {"[21~", 68}, {"[23~", 133}, {"[24~", 134},
       {"[[A", 59},  {"[[B", 60},  {"[[C", 61},  {"[[D", 62},  {"[[E", 63}};
   for (const Entry& e : kKeys) {
@@ -197,7 +197,7 @@ std::size_t sequenceLength(const std::string& s) {
 CursesConsole::CursesConsole() {
   std::setlocale(LC_ALL, "");
   utf8_ = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
-  haveSavedTerminal = tcgetattr(kIn, &savedTerminal) == 0;
+  haveSavedTerminal = tcgetattr(kOut, &savedTerminal) == 0;
   installEmergencyRestore();
   const char* name = terminalName();
   if (name == nullptr || newterm(name, stdout, stdin) == nullptr) {
@@ -216,9 +216,13 @@ CursesConsole::CursesConsole() {
   applyColours();
 }
 
-CursesConsole::~CursesConsole() { DONE(); }
+CursesConsole::~CursesConsole() {
+  DONE();
+}
 
-void CursesConsole::applyColours() { wattrset(stdscr, attributesOf(fore_, back_)); }
+void CursesConsole::applyColours() {
+  wattrset(stdscr, attributesOf(fore_, back_));
+}
 
 void CursesConsole::update() {
   if (!done_) {
@@ -282,7 +286,9 @@ void CursesConsole::NORMVIDEO() {
   applyColours();
 }
 
-int CursesConsole::WHEREX() { return getcurx(stdscr) + 1; }
+int CursesConsole::WHEREX() {
+  return getcurx(stdscr) + 1;
+}
 
 void CursesConsole::CLRSCR() {
   wbkgdset(stdscr, static_cast<chtype>(' ') | attributesOf(7, back_));
@@ -384,13 +390,14 @@ void CursesConsole::decode() {
 
 unsigned char CursesConsole::READKEY() {
   update();
-  while (keys_.empty()) {
-    if (HANGUP) {
-      return 255;
-    }
+  while (keys_.empty() && !HANGUP) {
     if (readInput(-1)) {
       decode();
     }
+  }
+  // Keys typed before the hang-up count for nothing: the caller is gone.
+  if (HANGUP) {
+    return 255;
   }
   unsigned char key = keys_.front();
   keys_.pop_front();

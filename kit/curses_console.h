@@ -38,8 +38,8 @@ class CursesConsole : public Console {
   bool immediate_ = true;
   bool done_ = false;
   bool utf8_ = false;
-  std::string bytes_;                 // read from the terminal, not yet made keys
-  std::deque<unsigned char> keys_;    // keys ready for READKEY
+  std::string bytes_;               // read from the terminal, not yet made keys
+  std::deque<unsigned char> keys_;  // keys ready for READKEY
   bool afterReturn_ = false;
   double lastPoll_ = -1;
 };

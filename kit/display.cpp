@@ -20,7 +20,9 @@ constexpr std::string_view kForeLetters = "KBGCRMYW";
 // Ctrl-A 0 to 7: background black, red, green, brown, blue, magenta, cyan, light grey.
 constexpr int kBackDigits[8] = {0, 4, 2, 6, 1, 5, 3, 7};
 
-bool isCode(char c) { return c == kCtrlA || c == kCtrlC; }
+bool isCode(char c) {
+  return c == kCtrlA || c == kCtrlC;
+}
 
 void ansiCode(char arg) {
   auto a = static_cast<unsigned char>(arg);
@@ -47,7 +49,9 @@ void directCode(char arg) {
   }
 }
 
-bool isBreak(char c) { return c == kBackspace || c == kLineFeed || c == ' '; }
+bool isBreak(char c) {
+  return c == kBackspace || c == kLineFeed || c == ' ';
+}
 }  // namespace
 
 void PRINTA1(std::string_view I, bool& ABORT, bool& NEXT) {
@@ -88,7 +92,8 @@ void PRINTA1(std::string_view I, bool& ABORT, bool& NEXT) {
 void PRINTA(std::string_view I, bool& ABORT, bool& NEXT) {
   std::string text(CUTSTRT(I));
   bool lineEnd = false;
-  if (!text.empty() && text.back() == kCtrlA && (text.size() < 2 || text[text.size() - 2] != kCtrlC)) {
+  if (!text.empty() && text.back() == kCtrlA &&
+      (text.size() < 2 || text[text.size() - 2] != kCtrlC)) {
     lineEnd = true;
     text.pop_back();
   }

@@ -39,15 +39,15 @@ bool readFlag(TextFile& f, const char* what) {
 void readParameters(TextFile& f) {
   USERNUM = static_cast<short>(f.readInt("the user number on line 1"));
   f.skipLine();
-  THISUSER.NAME = f.readLine(25);
-  THISUSER.REALNAME = f.readLine(14);
-  THISUSER.CALLSIGN = f.readLine(8);
+  THISUSER.NAME = f.readField(25, "the user name on line 2");
+  THISUSER.REALNAME = f.readField(14, "the full name on line 3");
+  THISUSER.CALLSIGN = f.readField(8, "the call sign on line 4");
   THISUSER.AGE = readByte(f, "the age on line 5");
-  std::string sex = f.readLine(1);
+  std::string sex = f.readField(1, "the sex on line 6");
   THISUSER.SEX = sex.empty() ? ' ' : sex[0];
   THISUSER.GOLD = f.readReal("the gold on line 7");
   f.skipLine();
-  THISUSER.LASTON = f.readLine(10);
+  THISUSER.LASTON = f.readField(10, "the date of the last call on line 8");
   THISUSER.LINELEN = readByte(f, "the screen width on line 9");
   THISUSER.PAGELEN = readByte(f, "the screen length on line 10");
   THISUSER.SL = readByte(f, "the security level on line 11");
@@ -57,9 +57,9 @@ void readParameters(TextFile& f) {
   INCOM = readFlag(f, "the remote flag on line 15");
   TIMELEFT = f.readReal("the time left on line 16");
   f.skipLine();
-  GFILESPATH = f.readLine(kPathMax);
-  DATAPATH = f.readLine(kPathMax);
-  SYSOPFFN = f.readLine(STRTMAX);
+  GFILESPATH = f.readField(kPathMax, "the text files folder on line 17");
+  DATAPATH = f.readField(kPathMax, "the data files folder on line 18");
+  SYSOPFFN = f.readField(STRTMAX, "the sysop log name on line 19");
 }
 
 void writeStraight(std::string_view text) {
@@ -70,7 +70,7 @@ void writeStraight(std::string_view text) {
 }  // namespace
 
 bool DIREXIST(const std::string& ST_DIR) {
-  struct stat st{};
+  struct stat st {};
   return ::stat(ST_DIR.substr(0, 255).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
@@ -118,7 +118,9 @@ void SL1(std::string_view I) {
   }
 }
 
-void SYSOPLOG(std::string_view I) { SL1("   " + std::string(CUTSTRT(I))); }
+void SYSOPLOG(std::string_view I) {
+  SL1("   " + std::string(CUTSTRT(I)));
+}
 
 void CLOSELOG() {
   if (SYSOPF != nullptr) {

@@ -19,7 +19,7 @@ struct USERREC {
   char SEX = ' ';
   std::string CALLSIGN;  // 8
   double GOLD = 0;
-  unsigned OPTION = 0;   // set of USEROPTION; never filled
+  unsigned OPTION = 0;  // set of USEROPTION; never filled
 };
 
 extern USERREC THISUSER;

@@ -14,7 +14,9 @@ double SeededRandom::next() {
   return static_cast<double>(z >> 11) * 0x1.0p-53;
 }
 
-double Random() { return RNG->next(); }
+double Random() {
+  return RNG->next();
+}
 
 int Random(int n) {
   int k = static_cast<int>(RNG->next() * n);

@@ -23,5 +23,5 @@ class SeededRandom : public RandomSource {
 
 extern RandomSource* RNG;
 
-double Random();      // uniform real in [0, 1)
-int Random(int n);    // uniform integer 0 to n - 1
+double Random();    // uniform real in [0, 1)
+int Random(int n);  // uniform integer 0 to n - 1

@@ -44,16 +44,22 @@ void ScreenModel::scroll() {
   cells_.resize(cells_.size() + static_cast<std::size_t>(width_), ScreenCell{' ', fore_, back_});
 }
 
-void ScreenModel::TEXTCOLOR(int c) { fore_ = c & 15; }
+void ScreenModel::TEXTCOLOR(int c) {
+  fore_ = c & 15;
+}
 
-void ScreenModel::TEXTBACKGROUND(int b) { back_ = ((b % 8) + 8) % 8; }
+void ScreenModel::TEXTBACKGROUND(int b) {
+  back_ = ((b % 8) + 8) % 8;
+}
 
 void ScreenModel::NORMVIDEO() {
   fore_ = 7;
   back_ = 0;
 }
 
-int ScreenModel::WHEREX() { return x_ + 1; }
+int ScreenModel::WHEREX() {
+  return x_ + 1;
+}
 
 void ScreenModel::CLRSCR() {
   for (ScreenCell& c : cells_) {
@@ -89,14 +95,18 @@ bool ScreenModel::NKEYPRESSED(int ms) {
   return !keys_.empty() && keys_.front().ahead && !keys_.front().hangup;
 }
 
-void ScreenModel::NDONOW(bool now) { immediate_ = now; }
+void ScreenModel::NDONOW(bool now) {
+  immediate_ = now;
+}
 
 void ScreenModel::SOUND(int hz) {
   (void)hz;
   ++bells_;
 }
 
-void ScreenModel::DONE() { done_ = true; }
+void ScreenModel::DONE() {
+  done_ = true;
+}
 
 void ScreenModel::type(const std::string& keys) {
   for (char c : keys) {
@@ -114,7 +124,9 @@ void ScreenModel::press(unsigned char code, double seconds) {
   keys_.push_back({code, false, false, seconds});
 }
 
-void ScreenModel::hangupHere() { keys_.push_back({0, false, true, 0}); }
+void ScreenModel::hangupHere() {
+  keys_.push_back({0, false, true, 0});
+}
 
 const ScreenCell& ScreenModel::cell(int x, int y) const {
   return cells_.at(static_cast<std::size_t>(y * width_ + x));

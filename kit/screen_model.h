@@ -18,9 +18,9 @@ struct ScreenCell {
 
 struct ScriptedKey {
   unsigned char code = 0;
-  bool ahead = false;    // typed ahead: already waiting when the program looks
-  bool hangup = false;   // the line drops here instead of a key arriving
-  double seconds = 0;    // time that passes before the key arrives
+  bool ahead = false;   // typed ahead: already waiting when the program looks
+  bool hangup = false;  // the line drops here instead of a key arriving
+  double seconds = 0;   // time that passes before the key arrives
 };
 
 class ScreenModel : public Console {
@@ -40,8 +40,8 @@ class ScreenModel : public Console {
   void DONE() override;
 
   // Key script.
-  void type(const std::string& keys);        // each arrives while the program waits
-  void typeAhead(const std::string& keys);   // each is already waiting
+  void type(const std::string& keys);       // each arrives while the program waits
+  void typeAhead(const std::string& keys);  // each is already waiting
   void press(unsigned char code, double seconds = 0);
   void hangupHere();
   std::size_t keysLeft() const { return keys_.size(); }

@@ -4,11 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <algorithm>
 
 #include "kit/ending.h"
 
@@ -22,8 +22,12 @@ bool slurp(std::FILE* f, std::string& out) {
   return std::ferror(f) == 0;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+  return c == '\n' || c == '\r';
+}
 
 bool isDigits(const std::string& s, std::size_t& i) {
   std::size_t start = i;
@@ -96,7 +100,9 @@ void TextFile::openStream(std::FILE* stream, const std::string& name) {
   }
 }
 
-bool TextFile::atLineEnd() const { return pos_ < data_.size() && isLineEnd(data_[pos_]); }
+bool TextFile::atLineEnd() const {
+  return pos_ < data_.size() && isLineEnd(data_[pos_]);
+}
 
 void TextFile::passLineEnd() {
   if (pos_ >= data_.size()) {
@@ -167,11 +173,13 @@ double TextFile::readReal(const std::string& what) {
   return std::strtod(t.c_str(), nullptr);
 }
 
-void TextFile::fail(const std::string& what) const { FATAL(name_, line_, what); }
+void TextFile::fail(const std::string& what) const {
+  FATAL(name_, line_, what);
+}
 
 void SAVEFILE(const std::string& path, const std::string& contents) {
   const std::string temporary = path + ".tmp";
-  struct stat old{};
+  struct stat old {};
   const bool existed = ::stat(path.c_str(), &old) == 0;
   int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) {

@@ -112,14 +112,23 @@ double monotonicSeconds() {
   return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
 }
 
+// Most 8-colour descriptions (ansi, linux, xterm) offer 63 pairs besides pair 0, one short
+// of the 64 combinations: light grey on light grey, unreadable anyway, takes black on grey.
 int pairOf(int fore, int back) {
-  return palette == Palette::kSixteen ? back * 16 + fore + 1 : back * 8 + (fore & 7) + 1;
+  if (palette == Palette::kSixteen) {
+    return back * 16 + fore + 1;
+  }
+  int pair = back * 8 + (fore & 7) + 1;
+  return pair < COLOR_PAIRS ? pair : back * 8 + 1;
 }
 
 void setUpPalette() {
   if (!has_colors() || start_color() != OK) {
     return;
   }
+  // Otherwise curses repaints the bottom line in its own colours at the end, wiping
+  // whatever the caller was last shown there.
+  use_default_colors();
   if (COLORS >= 16 && COLOR_PAIRS > 128) {
     palette = Palette::kSixteen;
     for (int back = 0; back < 8; ++back) {
@@ -128,11 +137,14 @@ void setUpPalette() {
         init_pair(static_cast<short>(pairOf(fore, back)), colour, kCursesColour[back]);
       }
     }
-  } else if (COLOR_PAIRS > 64) {
+  } else if (COLOR_PAIRS >= 64) {
     palette = Palette::kEight;
     for (int back = 0; back < 8; ++back) {
       for (int fore = 0; fore < 8; ++fore) {
-        init_pair(static_cast<short>(pairOf(fore, back)), kCursesColour[fore], kCursesColour[back]);
+        if (back * 8 + fore + 1 < COLOR_PAIRS) {
+          init_pair(static_cast<short>(pairOf(fore, back)), kCursesColour[fore],
+                    kCursesColour[back]);
+        }
       }
     }
   }

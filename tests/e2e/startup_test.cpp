@@ -1,0 +1,125 @@
+// Start-up and every way out, in a real terminal.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "tests/e2e/game_folder.h"
+#include "tests/e2e/terminal.h"
+
+namespace {
+// A terminal colour as the PC number the game uses (0 black, 1 blue ... 4 red ... 15 white).
+int pcColour(int terminal) {
+  constexpr int kPc[8] = {0, 4, 2, 6, 1, 5, 3, 7};
+  return terminal < 0 ? terminal : kPc[terminal & 7] + (terminal & 8);
+}
+
+// The foreground a caller sees: a bright one on an 8-colour terminal is bold.
+int seenColour(const TermCell& c) {
+  return pcColour(c.fore >= 0 && c.fore < 8 && c.bold ? c.fore + 8 : c.fore);
+}
+
+bool sameModes(const termios& a, const termios& b) {
+  return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+         a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
+}
+}  // namespace
+
+class StartupTest : public ::testing::Test {
+ protected:
+  void SetUp() override { game.writeParams("Tess"); }
+  void start() { term.start(game.path(), {"params.txt"}); }
+  // Start-up shows the credits and waits under them.
+  void reachCredits() {
+    start();
+    ASSERT_TRUE(term.waitFor("[Pause]")) << term.screenText();
+    term.settle();
+  }
+  GameFolder game;
+  PtyTerminal term;
+};
+
+TEST_F(StartupTest, ShowsCreditsBannerAndNewsInTheirColours) {
+  reachCredits();
+  auto title = term.find("Stormhallow 2.0 Credits");
+  ASSERT_NE(title.first, -1) << term.screenText();
+  EXPECT_EQ(seenColour(term.cell(title.first, title.second)), 2);
+  term.send(" ");
+  ASSERT_TRUE(term.waitFor("News Bulletin:")) << term.screenText();
+  term.settle();
+  auto banner = term.find("-=-=STORMHALLOW=-=-");
+  ASSERT_NE(banner.first, -1) << term.screenText();
+  EXPECT_EQ(seenColour(term.cell(banner.first, banner.second)), 12);
+  auto news = term.find("Welcome to Esmor!");
+  ASSERT_NE(news.first, -1) << term.screenText();
+  EXPECT_EQ(seenColour(term.cell(news.first, news.second)), 15);
+  EXPECT_EQ(pcColour(term.cell(news.first, news.second).back), 1) << "white on blue";
+  EXPECT_TRUE(term.running());
+}
+
+// Boards set TERM to anything: the game starts, in colour, whatever it says.
+TEST_F(StartupTest, StartsWhateverTermSays) {
+  for (const char* name : {"ansi", "ansi-bbs", "pc3", static_cast<const char*>(nullptr)}) {
+    PtyTerminal other;
+    other.env["TERM"] = name;
+    other.start(game.path(), {"params.txt"});
+    const char* shown = name == nullptr ? "(unset)" : name;
+    ASSERT_TRUE(other.waitFor("[Pause]")) << shown << "\n" << other.screenText();
+    auto title = other.find("Stormhallow 2.0 Credits");
+    EXPECT_EQ(seenColour(other.cell(title.first, title.second)), 2) << shown;
+    other.signal(SIGHUP);
+    EXPECT_EQ(other.waitExit(), 0) << shown;
+  }
+}
+
+// The message stays on the screen after the end, though the terminal's description
+// switches to an alternate screen.
+TEST_F(StartupTest, MissingParameterFileSaysSoAndEndsWithZero) {
+  term.start(game.path(), {"nowhere.txt"});
+  EXPECT_EQ(term.waitExit(), 0);
+  EXPECT_NE(term.find("Parameter file not found.").first, -1) << term.screenText();
+  EXPECT_FALSE(std::filesystem::exists(game.path() + "/text/sysop.log"));
+}
+
+TEST_F(StartupTest, HangupOrTerminateDuringAKeyWaitEndsTheVisitAtOnce) {
+  for (int signum : {SIGHUP, SIGTERM}) {
+    PtyTerminal other;
+    other.start(game.path(), {"params.txt"});
+    ASSERT_TRUE(other.waitFor("[Pause]")) << other.screenText();
+    other.settle();
+    other.signal(signum);
+    EXPECT_EQ(other.waitExit(1000), 0) << strsignal(signum);
+    // Before the roster is read nothing is saved.
+    EXPECT_EQ(game.read("data/characte.hlw"), "0\n");
+  }
+}
+
+TEST_F(StartupTest, AGoneTerminalEndsTheVisit) {
+  term.inputFromPipe = true;
+  start();
+  ASSERT_TRUE(term.waitFor("[Pause]")) << term.screenText();
+  term.closeInput();
+  EXPECT_EQ(term.waitExit(1000), 0);
+}
+
+TEST_F(StartupTest, TheTerminalGetsItsModesBack) {
+  reachCredits();
+  EXPECT_FALSE(sameModes(term.modes(), term.modesBefore())) << "the game runs the terminal raw";
+  term.signal(SIGHUP);
+  ASSERT_EQ(term.waitExit(), 0);
+  EXPECT_TRUE(sameModes(term.modes(), term.modesBefore()));
+}
+
+TEST_F(StartupTest, AFatalDataErrorIsReportedAfterTheTerminalIsGivenBack) {
+  game.write("data/characte.hlw", "many\n");
+  reachCredits();
+  term.send(" ");
+  int status = term.waitExit();
+  EXPECT_NE(status, 0);
+  EXPECT_NE(status, -1);
+  EXPECT_TRUE(sameModes(term.modes(), term.modesBefore()));
+  EXPECT_NE(term.screenText().find("characte.hlw, line 1"), std::string::npos) << term.screenText();
+  EXPECT_EQ(game.read("data/characte.hlw"), "many\n");
+}

@@ -54,7 +54,7 @@ void installEmergencyRestore() {
   action.sa_handler = emergencyRestore;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESETHAND;
-  for (int signum : {SIGINT, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2, SIGABRT}) {
+  for (int signum : {SIGINT, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2, SIGABRT, SIGXCPU, SIGXFSZ}) {
     sigaction(signum, &action, nullptr);
   }
   signal(SIGPIPE, SIG_IGN);

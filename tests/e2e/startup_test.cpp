@@ -21,10 +21,6 @@ int seenColour(const TermCell& c) {
   return pcColour(c.fore >= 0 && c.fore < 8 && c.bold ? c.fore + 8 : c.fore);
 }
 
-bool sameModes(const termios& a, const termios& b) {
-  return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
-         a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
-}
 }  // namespace
 
 class StartupTest : public ::testing::Test {
@@ -106,10 +102,10 @@ TEST_F(StartupTest, AGoneTerminalEndsTheVisit) {
 
 TEST_F(StartupTest, TheTerminalGetsItsModesBack) {
   reachCredits();
-  EXPECT_FALSE(sameModes(term.modes(), term.modesBefore())) << "the game runs the terminal raw";
+  EXPECT_FALSE(term.modesAsBefore()) << "the game runs the terminal raw";
   term.signal(SIGHUP);
   ASSERT_EQ(term.waitExit(), 0);
-  EXPECT_TRUE(sameModes(term.modes(), term.modesBefore()));
+  EXPECT_TRUE(term.modesAsBefore());
 }
 
 TEST_F(StartupTest, AFatalDataErrorIsReportedAfterTheTerminalIsGivenBack) {
@@ -119,7 +115,7 @@ TEST_F(StartupTest, AFatalDataErrorIsReportedAfterTheTerminalIsGivenBack) {
   int status = term.waitExit();
   EXPECT_NE(status, 0);
   EXPECT_NE(status, -1);
-  EXPECT_TRUE(sameModes(term.modes(), term.modesBefore()));
+  EXPECT_TRUE(term.modesAsBefore());
   EXPECT_NE(term.screenText().find("characte.hlw, line 1"), std::string::npos) << term.screenText();
   EXPECT_EQ(game.read("data/characte.hlw"), "many\n");
 }

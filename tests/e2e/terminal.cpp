@@ -4,12 +4,14 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vterm.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -116,6 +118,10 @@ void PtyTerminal::start(const std::string& folder, const std::vector<std::string
       dup2(input[0], 0);
       close(input[0]);
       close(input[1]);
+    }
+    if (fileSizeLimit >= 0) {
+      rlimit limit{static_cast<rlim_t>(fileSizeLimit), static_cast<rlim_t>(fileSizeLimit)};
+      setrlimit(RLIMIT_FSIZE, &limit);
     }
     for (const auto& [name, value] : env) {
       if (value == nullptr) {
@@ -287,8 +293,10 @@ std::pair<int, int> PtyTerminal::find(const std::string& text) const {
   return {-1, -1};
 }
 
-termios PtyTerminal::modes() const {
+bool PtyTerminal::modesAsBefore() const {
   termios now{};
   tcgetattr(slave_, &now);
-  return now;
+  return now.c_iflag == before_.c_iflag && now.c_oflag == before_.c_oflag &&
+         now.c_cflag == before_.c_cflag && now.c_lflag == before_.c_lflag &&
+         std::memcmp(now.c_cc, before_.c_cc, sizeof now.c_cc) == 0;
 }

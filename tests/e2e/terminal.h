@@ -35,6 +35,9 @@ class PtyTerminal {
       {"COLUMNS", "80"},          {"LANG", "C.UTF-8"}, {"LC_ALL", nullptr}};
   // Standard input from a pipe the test closes, instead of the terminal.
   bool inputFromPipe = false;
+  // A limit on the size of the files the game writes, in bytes (-1: none); a write past
+  // it kills the game, as a crash or a power cut in the middle of a save would.
+  long fileSizeLimit = -1;
 
   // Starts the game in `folder` with these arguments.
   void start(const std::string& folder, const std::vector<std::string>& args);
@@ -58,9 +61,8 @@ class PtyTerminal {
   // The first cell of the first place `text` shows on the screen; {-1, -1} if nowhere.
   std::pair<int, int> find(const std::string& text) const;
 
-  // The terminal's modes now, and as they were before the game started.
-  termios modes() const;
-  const termios& modesBefore() const { return before_; }
+  // The terminal's modes are as they were before the game started.
+  bool modesAsBefore() const;
 
  private:
   bool pump(int waitMs);

@@ -55,6 +55,17 @@ TEST_F(StartupTest, ShowsCreditsBannerAndNewsInTheirColours) {
   EXPECT_TRUE(term.running());
 }
 
+// A screen file cannot drive the caller's terminal: its control bytes are shown as the
+// PC's pictures for them, and its high bytes as the PC's letters and lines.
+TEST_F(StartupTest, ScreenFilesShowTheirBytesAsPcCharacters) {
+  game.write("text/bullet.hlw", "\x1b[2J\x1b[31mX \x07 \x9a\xcd\n");
+  reachCredits();
+  term.send(" ");
+  ASSERT_TRUE(term.waitFor("News Bulletin:")) << term.screenText();
+  term.settle();
+  EXPECT_NE(term.find("\u2190[2J\u2190[31mX \u2022 \u00dc\u2550").first, -1) << term.screenText();
+}
+
 // Boards set TERM to anything: the game starts, in colour, whatever it says.
 TEST_F(StartupTest, StartsWhateverTermSays) {
   for (const char* name : {"ansi", "ansi-bbs", "pc3", static_cast<const char*>(nullptr)}) {

@@ -123,6 +123,27 @@ TEST_F(VisitTest, AHangupAtTheCommandPromptSavesTheHero) {
   EXPECT_EQ(roster[3], "Farewell");
 }
 
+// The pause after the login still comes, but a gone caller's key wait ends at once.
+TEST_F(VisitTest, AHangupDuringTheBattleCryEndsTheVisitAtOnceWithTheHeroSaved) {
+  PtyTerminal term;
+  term.start(game.path(), {"params.txt"});
+  ASSERT_TRUE(term.waitFor("[Pause]")) << term.screenText();
+  term.settle();
+  term.send(" ");
+  ASSERT_TRUE(term.waitFor("Enter your new Battle Cry.")) << term.screenText();
+  term.settle();
+  term.send("Half");
+  ASSERT_TRUE(term.waitFor(">Half")) << term.screenText();
+  term.settle();
+  term.signal(SIGHUP);
+  ASSERT_EQ(term.waitExit(1000), 0);
+  std::vector<std::string> roster = linesOf(game.read("data/characte.hlw"));
+  ASSERT_EQ(roster.size(), 6u) << game.read("data/characte.hlw");
+  EXPECT_EQ(roster[1], "Tess");
+  // What was typed before the line dropped is the cry.
+  EXPECT_EQ(roster[3], "Half");
+}
+
 // A save cut short leaves the roster as it was, whole, and the next visit reads it.
 TEST_F(VisitTest, AGameKilledDuringTheSaveLeavesTheOldRoster) {
   game.write("data/characte.hlw", kReturningRoster);

@@ -72,6 +72,13 @@ bool TextFile::open(const std::string& path) {
   if (f == nullptr) {
     return false;
   }
+  // A folder opens on Linux but holds no text: it is no file to read.
+  struct stat st {};
+  if (::fstat(::fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
+    std::fclose(f);
+    errno = EISDIR;
+    return false;
+  }
   name_ = path;
   data_.clear();
   pos_ = 0;

@@ -271,9 +271,14 @@ TEST_F(DisplayTest, FilesEndWithTwoLineEnds) {
 }
 
 TEST_F(DisplayTest, MissingFileLeavesTheCallersAbortAlone) {
-  bool abort = true;
-  PFL("text/none.hlw", abort, true);
-  EXPECT_TRUE(abort);
+  std::filesystem::create_directory("text/folder.hlw");
+  for (const char* name : {"text/none.hlw", "text/folder.hlw"}) {
+    screen.clearTranscript();
+    bool abort = true;
+    PFL(name, abort, true);
+    EXPECT_TRUE(abort) << name;
+    EXPECT_EQ(screen.transcript(), "File not found.\r\n\r\n\r\n") << name;
+  }
 }
 
 TEST_F(DisplayTest, FlowingFileJoinsItsLines) {

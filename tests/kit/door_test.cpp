@@ -163,20 +163,24 @@ TEST_F(DoorTest, BadParameterFilesAreFatalNamingFileLineAndField) {
 }
 
 TEST_F(DoorTest, MissingParameterFileEndsTheVisitQuietly) {
-  PARAMFN = folder + "/nowhere.txt";
   std::filesystem::remove_all("data");
   std::filesystem::remove_all("text");
-  int status = -1;
-  try {
-    IPORT();
-  } catch (const VisitEnd& end) {
-    status = end.status;
+  std::filesystem::create_directory("folder.txt");
+  for (const char* name : {"/nowhere.txt", "/folder.txt"}) {
+    CLS();
+    PARAMFN = folder + name;
+    int status = -1;
+    try {
+      IPORT();
+    } catch (const VisitEnd& end) {
+      status = end.status;
+    }
+    EXPECT_EQ(status, 0) << name;
+    EXPECT_EQ(screen.row(0), "Parameter file not found.") << name;
+    EXPECT_EQ(screen.cursorY(), 1) << name;
+    EXPECT_FALSE(exists("text")) << name;
+    EXPECT_EQ(SYSOPF, nullptr) << name;
   }
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(screen.row(0), "Parameter file not found.");
-  EXPECT_EQ(screen.cursorY(), 1);
-  EXPECT_FALSE(exists("text"));
-  EXPECT_EQ(SYSOPF, nullptr);
 }
 
 TEST_F(DoorTest, WithoutAnArgumentTheParametersComeFromStandardInput) {

@@ -123,6 +123,33 @@ TEST_F(VisitTest, AHangupAtTheCommandPromptSavesTheHero) {
   EXPECT_EQ(roster[3], "Farewell");
 }
 
+// Ctrl-C, Ctrl-Q and Ctrl-S are keys, not signals or flow control; the terminal's delete
+// key is a backspace; an arrow key is 0 and a second code (72, an H to line input); the
+// line feed after a carriage return is no second Enter.
+TEST_F(VisitTest, RawKeysReachTheGame) {
+  PtyTerminal term;
+  term.start(game.path(), {"params.txt"});
+  ASSERT_TRUE(term.waitFor("[Pause]")) << term.screenText();
+  term.settle();
+  term.send(" ");
+  ASSERT_TRUE(term.waitFor("Enter your new Battle Cry.")) << term.screenText();
+  term.settle();
+  term.send(
+      "\x03\x11"
+      "ab\x7f"
+      "c\x1b[A\x13\r\n");
+  ASSERT_TRUE(term.waitFor(">acH")) << term.screenText();
+  ASSERT_TRUE(term.waitFor("Is this correct?")) << term.screenText();
+  term.settle();
+  term.send("y");
+  ASSERT_TRUE(term.waitFor("[Pause]")) << term.screenText();
+  term.signal(SIGHUP);
+  ASSERT_EQ(term.waitExit(), 0);
+  std::vector<std::string> roster = linesOf(game.read("data/characte.hlw"));
+  ASSERT_EQ(roster.size(), 6u) << game.read("data/characte.hlw");
+  EXPECT_EQ(roster[3], "acH");
+}
+
 // The pause after the login still comes, but a gone caller's key wait ends at once.
 TEST_F(VisitTest, AHangupDuringTheBattleCryEndsTheVisitAtOnceWithTheHeroSaved) {
   PtyTerminal term;

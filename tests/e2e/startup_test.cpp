@@ -37,22 +37,29 @@ class StartupTest : public ::testing::Test {
   PtyTerminal term;
 };
 
+// 16 colours where the terminal has them; on an 8-colour one, the bright ones in bold.
 TEST_F(StartupTest, ShowsCreditsBannerAndNewsInTheirColours) {
-  reachCredits();
-  auto title = term.find("Stormhallow 2.0 Credits");
-  ASSERT_NE(title.first, -1) << term.screenText();
-  EXPECT_EQ(seenColour(term.cell(title.first, title.second)), 2);
-  term.send(" ");
-  ASSERT_TRUE(term.waitFor("News Bulletin:")) << term.screenText();
-  term.settle();
-  auto banner = term.find("-=-=STORMHALLOW=-=-");
-  ASSERT_NE(banner.first, -1) << term.screenText();
-  EXPECT_EQ(seenColour(term.cell(banner.first, banner.second)), 12);
-  auto news = term.find("Welcome to Esmor!");
-  ASSERT_NE(news.first, -1) << term.screenText();
-  EXPECT_EQ(seenColour(term.cell(news.first, news.second)), 15);
-  EXPECT_EQ(pcColour(term.cell(news.first, news.second).back), 1) << "white on blue";
-  EXPECT_TRUE(term.running());
+  for (const char* name : {"xterm-256color", "ansi"}) {
+    PtyTerminal t;
+    t.env["TERM"] = name;
+    t.start(game.path(), {"params.txt"});
+    ASSERT_TRUE(t.waitFor("[Pause]")) << name << "\n" << t.screenText();
+    t.settle();
+    auto title = t.find("Stormhallow 2.0 Credits");
+    ASSERT_NE(title.first, -1) << name << "\n" << t.screenText();
+    EXPECT_EQ(seenColour(t.cell(title.first, title.second)), 2) << name;
+    t.send(" ");
+    ASSERT_TRUE(t.waitFor("News Bulletin:")) << name << "\n" << t.screenText();
+    t.settle();
+    auto banner = t.find("-=-=STORMHALLOW=-=-");
+    ASSERT_NE(banner.first, -1) << name << "\n" << t.screenText();
+    EXPECT_EQ(seenColour(t.cell(banner.first, banner.second)), 12) << name;
+    auto news = t.find("Welcome to Esmor!");
+    ASSERT_NE(news.first, -1) << name << "\n" << t.screenText();
+    EXPECT_EQ(seenColour(t.cell(news.first, news.second)), 15) << name;
+    EXPECT_EQ(pcColour(t.cell(news.first, news.second).back), 1) << name << ": white on blue";
+    EXPECT_TRUE(t.running()) << name;
+  }
 }
 
 // A screen file cannot drive the caller's terminal: its control bytes are shown as the

@@ -211,6 +211,8 @@ CursesConsole::CursesConsole() {
   utf8_ = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
   haveSavedTerminal = tcgetattr(kOut, &savedTerminal) == 0;
   installEmergencyRestore();
+  // A hang-up before start-up is done must not kill the game with the terminal raw.
+  CHECKHANGUP();
   const char* name = terminalName();
   if (name == nullptr || newterm(name, stdout, stdin) == nullptr) {
     throw FatalError("the terminal cannot be used (no terminal description found)");

@@ -1,18 +1,43 @@
 #include "store/herofile.h"
 
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "kit/crt.h"
 #include "kit/door.h"
+#include "kit/ending.h"
 #include "kit/text.h"
 #include "kit/textfile.h"
 #include "store/state.h"
 
 namespace {
 constexpr const char* kHeroFile = "characte.hlw";
+constexpr const char* kBackupFile = "characte.bak";
 
 std::string heroFile() {
   return DATAPATH + kHeroFile;
+}
+
+// Keeps the roster about to be replaced as characte.bak, one generation, so that a sysop
+// can undo a bad visit or a re-roll. The roster matters more than its copy: a backup
+// that cannot be written does not stop the save.
+void backUpRoster() {
+  std::ifstream old(heroFile(), std::ios::binary);
+  if (!old) {
+    return;
+  }
+  std::ostringstream text;
+  text << old.rdbuf();
+  try {
+    SAVEFILE(DATAPATH + kBackupFile, text.str());
+  } catch (const FatalError&) {
+  }
+}
+
+void saveRoster(const std::string& text) {
+  backUpRoster();
+  SAVEFILE(heroFile(), text);
 }
 
 // The file's integers are 16-bit; anything wider would not survive a save.
@@ -107,10 +132,10 @@ void READROSTER() {
 
 void LEAVE() {
   NL();
-  SAVEFILE(heroFile(), rosterText());
+  saveRoster(rosterText());
   RETURN();
 }
 
 void EMPTYROSTER() {
-  SAVEFILE(heroFile(), "0\n");
+  saveRoster("0\n");
 }

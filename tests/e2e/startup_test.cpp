@@ -63,14 +63,25 @@ TEST_F(StartupTest, ShowsCreditsBannerAndNewsInTheirColours) {
 }
 
 // A screen file cannot drive the caller's terminal: its control bytes are shown as the
-// PC's pictures for them, and its high bytes as the PC's letters and lines.
+// PC's pictures for them (a question mark without UTF-8), its high bytes as the PC's
+// letters and lines.
 TEST_F(StartupTest, ScreenFilesShowTheirBytesAsPcCharacters) {
   game.write("text/bullet.hlw", "\x1b[2J\x1b[31mX \x07 \x9a\xcd\n");
-  reachCredits();
-  term.send(" ");
-  ASSERT_TRUE(term.waitFor("News Bulletin:")) << term.screenText();
-  term.settle();
-  EXPECT_NE(term.find("\u2190[2J\u2190[31mX \u2022 \u00dc\u2550").first, -1) << term.screenText();
+  const struct {
+    const char* lang;
+    const char* shown;
+  } cases[] = {{"C.UTF-8", "\u2190[2J\u2190[31mX \u2022 \u00dc\u2550"}, {"C", "?[2J?[31mX ? "}};
+  for (const auto& c : cases) {
+    PtyTerminal t;
+    t.env["LANG"] = c.lang;
+    t.start(game.path(), {"params.txt"});
+    ASSERT_TRUE(t.waitFor("[Pause]")) << c.lang << "\n" << t.screenText();
+    t.settle();
+    t.send(" ");
+    ASSERT_TRUE(t.waitFor("News Bulletin:")) << c.lang << "\n" << t.screenText();
+    t.settle();
+    EXPECT_NE(t.find(c.shown).first, -1) << c.lang << "\n" << t.screenText();
+  }
 }
 
 // Boards set TERM to anything: the game starts, in colour, whatever it says.

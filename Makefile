@@ -20,3 +20,7 @@ install:
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-install
+
+.PHONY: bench
+bench:
+	bench/run $(BUILD)-bench

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ptrace.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,6 +11,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <fstream>
 #include <stdexcept>
 
 namespace {
@@ -43,10 +45,26 @@ double millisBetween(std::chrono::steady_clock::time_point a,
   return std::chrono::duration<double, std::milli>(b - a).count();
 }
 
+// The high-water mark of a process's own memory. Its ru_maxrss would also count the
+// forking parent's memory, which Linux carries over through exec.
+long peakOf(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string field;
+  while (status >> field) {
+    if (field == "VmHWM:") {
+      long kilobytes = 0;
+      status >> kilobytes;
+      return kilobytes;
+    }
+  }
+  return 0;
+}
+
 // Terminal replies would reach the program as keys: a caller's terminal here says nothing.
 void discardReply(const char*, std::size_t, void*) {}
 
-[[noreturn]] void startChild(const std::vector<std::string>& argv, const std::string& folder) {
+[[noreturn]] void startChild(const std::vector<std::string>& argv, const std::string& folder,
+                             bool traced) {
   if (chdir(folder.c_str()) != 0) {
     _exit(126);
   }
@@ -56,6 +74,10 @@ void discardReply(const char*, std::size_t, void*) {}
   setenv("LINES", "25", 1);
   setenv("COLUMNS", "80", 1);
   unsetenv("LC_ALL");
+  // Traced only to be stopped at its exit, where its own peak memory can be read.
+  if (traced) {
+    ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+  }
   std::vector<char*> args;
   for (const std::string& a : argv) {
     args.push_back(const_cast<char*>(a.c_str()));
@@ -66,7 +88,8 @@ void discardReply(const char*, std::size_t, void*) {}
 }
 }  // namespace
 
-PtyRun::PtyRun(const std::vector<std::string>& argv, const std::string& folder, int quietMs)
+PtyRun::PtyRun(const std::vector<std::string>& argv, const std::string& folder, int quietMs,
+               bool tracePeak)
     : quietMs_(quietMs) {
   vt_ = vterm_new(kRows, kColumns);
   vterm_set_utf8(vt_, 1);
@@ -77,14 +100,26 @@ PtyRun::PtyRun(const std::vector<std::string>& argv, const std::string& folder, 
   size.ws_row = kRows;
   size.ws_col = kColumns;
   started_ = Clock::now();
-  lastKey_ = started_;
   pid_ = forkpty(&master_, nullptr, nullptr, &size);
   if (pid_ < 0) {
     throw std::runtime_error("forkpty failed");
   }
   if (pid_ == 0) {
-    startChild(argv, folder);
+    startChild(argv, folder, tracePeak);
   }
+  if (tracePeak) {
+    // The child stops once its program is loaded: from there the clock runs.
+    int status = 0;
+    if (waitpid(pid_, &status, 0) != pid_ || !WIFSTOPPED(status)) {
+      pid_ = -1;
+      throw std::runtime_error("cannot start " + argv[0]);
+    }
+    ptrace(PTRACE_SETOPTIONS, pid_, nullptr,
+           PTRACE_O_TRACEEXIT | PTRACE_O_TRACEEXEC | PTRACE_O_EXITKILL);
+    started_ = Clock::now();
+    ptrace(PTRACE_CONT, pid_, nullptr, nullptr);
+  }
+  lastKey_ = started_;
 }
 
 PtyRun::~PtyRun() {
@@ -98,7 +133,36 @@ PtyRun::~PtyRun() {
   vterm_free(vt_);
 }
 
+// Lets a stopped child go on; at its exit, first reads its own peak memory. Gives true
+// once it has ended, with its figures.
+bool PtyRun::reap() {
+  if (pid_ <= 0) {
+    return true;
+  }
+  int status = 0;
+  rusage usage{};
+  const pid_t r = wait4(pid_, &status, WNOHANG, &usage);
+  if (r != pid_) {
+    return false;
+  }
+  if (WIFSTOPPED(status)) {
+    const int event = status >> 16;
+    if (event == PTRACE_EVENT_EXIT) {
+      figures_.peakKilobytes = peakOf(pid_);
+    }
+    // A signal goes on to the child; the stops of tracing itself do not.
+    ptrace(PTRACE_CONT, pid_, nullptr, event != 0 ? 0 : WSTOPSIG(status));
+    return false;
+  }
+  auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+  figures_.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
+  figures_.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  pid_ = -1;
+  return true;
+}
+
 long PtyRun::pump(int waitMs) {
+  reap();
   pollfd p{master_, POLLIN, 0};
   int ready = poll(&p, 1, waitMs);
   if (ready <= 0) {
@@ -150,21 +214,16 @@ void PtyRun::send(unsigned char key) {
 
 bool PtyRun::finish(int timeoutMs) {
   const Clock::time_point limit = Clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (pump(kSliceMs) >= 0) {
+  bool open = true;
+  while (!reap() || open) {
+    open = open && pump(kSliceMs) >= 0;
+    if (!open) {
+      poll(nullptr, 0, 1);
+    }
     if (Clock::now() > limit) {
       return false;
     }
   }
-  int status = 0;
-  rusage usage{};
-  if (wait4(pid_, &status, 0, &usage) != pid_) {
-    return false;
-  }
-  pid_ = -1;
-  auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-  figures_.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
-  figures_.peakKilobytes = usage.ru_maxrss;
-  figures_.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   return true;
 }
 

@@ -27,8 +27,11 @@ class PtyRun {
   static constexpr int kRows = 25;
   static constexpr int kColumns = 80;
 
-  // Starts `argv` in `folder`, with the terminal's environment pinned.
-  PtyRun(const std::vector<std::string>& argv, const std::string& folder, int quietMs);
+  // Starts `argv` in `folder`, with the terminal's environment pinned. Its peak memory is
+  // read only when `tracePeak`: the program is traced for it (a leak checker that traces
+  // its own process cannot run then).
+  PtyRun(const std::vector<std::string>& argv, const std::string& folder, int quietMs,
+         bool tracePeak);
   ~PtyRun();
   PtyRun(const PtyRun&) = delete;
   PtyRun& operator=(const PtyRun&) = delete;
@@ -53,6 +56,7 @@ class PtyRun {
   using Clock = std::chrono::steady_clock;
   // Reads what is there, waiting at most waitMs; the bytes read, -1 at the end.
   long pump(int waitMs);
+  bool reap();
 
   VTerm* vt_ = nullptr;
   VTermScreen* screen_ = nullptr;

@@ -34,7 +34,7 @@ constexpr int kEncounters = 11;
 // The lowest level at which the bot hunts in each area.
 constexpr int kAreaLevel[kAreas] = {1, 3, 6, 10, 16};
 constexpr int kBands[] = {1, 3, 5, 8, 10, 13, 16, 20, 24};
-constexpr int kBandVisits = 100;
+constexpr int kBandVisits = 200;
 // The bot flees below this share of its hit points.
 constexpr double kFleeBelow = 0.35;
 constexpr double kHealAbove = 0.5;

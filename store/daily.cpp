@@ -37,12 +37,16 @@ void newDay(const std::string& today) {
 }
 }  // namespace
 
-void CHECKDAY() {
-  rankByExperience();
+std::string READDAY() {
   TextFile day;
   day.openOrDie(DATAPATH + "date.hlw");
+  return day.readLine(STRTMAX);
+}
+
+void CHECKDAY() {
+  rankByExperience();
   const std::string today = DATE();
-  if (day.readLine(STRTMAX) != today) {
+  if (READDAY() != today) {
     newDay(today);
   }
 }

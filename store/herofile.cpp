@@ -116,6 +116,10 @@ std::string rosterText() {
 void READROSTER() {
   TextFile f;
   f.openOrDie(heroFile());
+  READHEROES(f);
+}
+
+void READHEROES(TextFile& f) {
   long n = f.readInt("the number of heroes");
   // A count the roster cannot hold would lose heroes at the next save.
   if (n < 0 || n > MAXPLAYERS) {

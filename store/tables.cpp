@@ -14,25 +14,6 @@ std::string numbered(const char* what, int n) {
   return std::string(what) + " " + std::to_string(n);
 }
 
-void loadWeapons() {
-  TextFile f;
-  f.openOrDie(DATAPATH + "weapons.hlw");
-  for (int n = 1; n <= MAXITEMS; ++n) {
-    WNAME[n] = f.readField(NAMEMAX, numbered("the name of weapon", n));
-    W2[n] = f.readReal(numbered("the attack value of weapon", n));
-    W3[n] = f.readReal(numbered("the power value of weapon", n));
-    f.skipLine();
-  }
-}
-
-void loadArmour() {
-  TextFile f;
-  f.openOrDie(DATAPATH + "armor.hlw");
-  for (int n = 1; n <= MAXITEMS; ++n) {
-    SNAME[n] = f.readField(NAMEMAX, numbered("the name of armour", n));
-  }
-}
-
 template <int N>
 void loadNumbers(const char* file, const char* what, TABLE<double, N>& table) {
   TextFile f;
@@ -48,16 +29,43 @@ int heldWeapon() {
 }
 }  // namespace
 
+void READWEAPONS() {
+  TextFile f;
+  f.openOrDie(DATAPATH + "weapons.hlw");
+  for (int n = 1; n <= MAXITEMS; ++n) {
+    WNAME[n] = f.readField(NAMEMAX, numbered("the name of weapon", n));
+    W2[n] = f.readReal(numbered("the attack value of weapon", n));
+    W3[n] = f.readReal(numbered("the power value of weapon", n));
+    f.skipLine();
+  }
+}
+
+void READARMOUR() {
+  TextFile f;
+  f.openOrDie(DATAPATH + "armor.hlw");
+  for (int n = 1; n <= MAXITEMS; ++n) {
+    SNAME[n] = f.readField(NAMEMAX, numbered("the name of armour", n));
+  }
+}
+
+void READPRICES() {
+  loadNumbers<MAXITEMS>("prices.hlw", "the price of item", COST);
+}
+
+void READLEVELS() {
+  loadNumbers<MAXLEVELS>("experience.hlw", "the experience for level", REQUIRED);
+}
+
 void LOADTABLES() {
   ANSIC(2);
-  loadWeapons();
+  READWEAPONS();
   PROMPT("\r");
   ANSIC(2);
-  loadArmour();
-  loadNumbers<MAXITEMS>("prices.hlw", "the price of item", COST);
+  READARMOUR();
+  READPRICES();
   PLAYER[B].ATTACK = FIND1();
   PLAYER[B].POWER = FIND2();
-  loadNumbers<MAXLEVELS>("experience.hlw", "the experience for level", REQUIRED);
+  READLEVELS();
 }
 
 double FIND1() {

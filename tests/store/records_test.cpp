@@ -37,6 +37,8 @@ TEST_F(RecordsTest, AddingKeepsTheNewestAndDropsTheOldestOfAFullList) {
     std::string after;
   } cases[] = {
       {"0\n", "Arne conquered Tarn", "1\nArne conquered Tarn\n"},
+      // A negative count holds no records.
+      {"-3\nr1\n", "new", "1\nnew\n"},
       {"2\nr1\nr2\n", std::string(85, 'y'), "3\nr1\nr2\n" + std::string(80, 'y') + "\n"},
       {"30\n" + lines(1, 30), "new", "30\n" + lines(2, 30) + "new\n"},
   };

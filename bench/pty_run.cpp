@@ -19,6 +19,7 @@ namespace {
 // alone decides.
 constexpr int kSilentKeyMs = 2000;
 constexpr int kSliceMs = 50;
+constexpr int kCannotTrace = 125;
 
 std::string utf8(std::uint32_t c) {
   std::string s;
@@ -75,8 +76,8 @@ void discardReply(const char*, std::size_t, void*) {}
   setenv("COLUMNS", "80", 1);
   unsetenv("LC_ALL");
   // Traced only to be stopped at its exit, where its own peak memory can be read.
-  if (traced) {
-    ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+  if (traced && ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) {
+    _exit(kCannotTrace);
   }
   std::vector<char*> args;
   for (const std::string& a : argv) {
@@ -112,7 +113,10 @@ PtyRun::PtyRun(const std::vector<std::string>& argv, const std::string& folder, 
     int status = 0;
     if (waitpid(pid_, &status, 0) != pid_ || !WIFSTOPPED(status)) {
       pid_ = -1;
-      throw std::runtime_error("cannot start " + argv[0]);
+      const bool untraced = WIFEXITED(status) && WEXITSTATUS(status) == kCannotTrace;
+      throw std::runtime_error(untraced ? "the system lets no program be traced, so its peak "
+                                          "memory cannot be read (run with --quick)"
+                                        : "cannot start " + argv[0]);
     }
     ptrace(PTRACE_SETOPTIONS, pid_, nullptr,
            PTRACE_O_TRACEEXIT | PTRACE_O_TRACEEXEC | PTRACE_O_EXITKILL);

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -397,7 +398,7 @@ Options parse(int argc, char** argv) {
 }
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
   Options o = parse(argc, argv);
   fs::create_directories(o.work);
   // Every program runs in a folder of its own.
@@ -445,4 +446,6 @@ int main(int argc, char** argv) {
     row("instructions (callgrind)", gi / 1e6, bi / 1e6, "M", 1.2);
   }
   return 0;
+} catch (const std::exception& error) {
+  fail(error.what());
 }

@@ -2,7 +2,8 @@
 // at every prompt, then the same visit replayed by the game and by the baseline door,
 // measured side by side, and a table of ratios.
 //   visit_bench --game BIN --baseline BIN --recorder BIN --demo DIR --work DIR
-//               [--runs N] [--callgrind] [--quick]
+//               [--runs N] [--callgrind] [--quick] [--verbose]
+// --quick: one run of each, peak memory not read; --verbose: the figures of every run.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -237,6 +239,9 @@ std::string doorScript(const Options& o, std::size_t keyCount) {
 
 // Bytes of the same visit written naively: every character once, one colour sequence
 // per colour change, a clear as erase and home.
+constexpr std::string_view kNaiveColour = "\033[0;37;40m";
+constexpr std::string_view kNaiveClear = "\033[2J\033[H";
+
 long long naiveBytes(const std::string& scriptPath) {
   std::ifstream in(scriptPath, std::ios::binary);
   const std::string s((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -248,10 +253,10 @@ long long naiveBytes(const std::string& scriptPath) {
     }
     const char c = s[++i];
     if (c == SCRIPT_COLOUR) {
-      bytes += static_cast<long long>(std::string("\033[0;37;40m").size());
+      bytes += static_cast<long long>(kNaiveColour.size());
       i += 2;
     } else if (c == SCRIPT_CLEAR) {
-      bytes += static_cast<long long>(std::string("\033[2J\033[H").size());
+      bytes += static_cast<long long>(kNaiveClear.size());
       i += 1;
     } else if (c == SCRIPT_BELL) {
       bytes += 1;

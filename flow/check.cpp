@@ -128,9 +128,8 @@ void checkRoster(Checker& check) {
     return;
   }
   if (const int line = textLeftIn(f)) {
-    check.error(at(path, line) + "expected the end of the file after the " +
-                std::to_string(NUMBER_OF_PLAYERS) +
-                " heroes line 1 counts: the heroes after them would be lost at the next save");
+    check.error(at(path, line) + "expected the end of the file after the heroes line 1 counts (" +
+                std::to_string(NUMBER_OF_PLAYERS) + "): the rest would be lost at the next save");
   }
   std::vector<std::string> names;
   std::vector<std::string> cries;
@@ -188,10 +187,9 @@ void checkRecords(Checker& check) {
   }
   const std::size_t held = lines.size() - 1;
   if (held > static_cast<std::size_t>(NUMBER)) {
-    check.warning(at(path, NUMBER + 2) + "expected the end of the file after the " +
-                  std::to_string(NUMBER) +
-                  " fight records read (as line 1 counts, 30 at most), found " +
-                  std::to_string(held) + " records: the rest are not shown");
+    check.warning(
+        at(path, NUMBER + 2) + "expected the end of the file after the fight records read (" +
+        std::to_string(NUMBER) + "; line 1 counts them, 30 at most): the rest are not shown");
   }
   reportCuts(check, path, listed(RESULT, NUMBER), RECORDMAX, "a fight record");
 }

@@ -72,8 +72,8 @@ TEST_F(CheckTest, ReportsEachFaultWithItsFileLineAndWhatWasExpected) {
        "error: ./data/characte.hlw, line 7: the file ends where the user name of hero 2 was "
        "expected\n"},
       {"a roster with more heroes than its count", "data/characte.hlw", "1\n" + kHero + kHero, 1,
-       "error: ./data/characte.hlw, line 7: expected the end of the file after the 1 heroes line "
-       "1 counts: the heroes after them would be lost at the next save\n"},
+       "error: ./data/characte.hlw, line 7: expected the end of the file after the heroes line 1 "
+       "counts (1): the rest would be lost at the next save\n"},
       {"a roster above 30 heroes", "data/characte.hlw", "31\n" + kHero, 1,
        "error: ./data/characte.hlw, line 1: expected the number of heroes (from 0 to 30), found "
        "31\n"},
@@ -93,8 +93,8 @@ TEST_F(CheckTest, ReportsEachFaultWithItsFileLineAndWhatWasExpected) {
        "\"2026-12-10\": the next visit takes it for an old day\n"},
       {"fight records beyond their count", "data/record.hlw",
        "1\nAnna beat Brom.\nBrom beat Cara.\n", 0,
-       "warning: ./data/record.hlw, line 3: expected the end of the file after the 1 fight "
-       "records read (as line 1 counts, 30 at most), found 2 records: the rest are not shown\n"},
+       "warning: ./data/record.hlw, line 3: expected the end of the file after the fight records "
+       "read (1; line 1 counts them, 30 at most): the rest are not shown\n"},
       {"fewer fight records than their count", "data/record.hlw", "2\nAnna beat Brom.\n", 1,
        "error: ./data/record.hlw, line 3: the file ends where fight record 2 was expected\n"},
       {"a missing screen", "text/plug.hlw", "", 0,

@@ -211,17 +211,11 @@ void checkScreens(Checker& check) {
   }
 }
 
-// The game creates a missing folder but no file in it, and saves a file by writing a new
-// one beside it.
-bool checkFolder(Checker& check, const std::string& path, const char* holds, const char* saves) {
-  if (!DIREXIST(path)) {
-    check.error(path + ": missing: it holds " + holds);
-    return false;
-  }
+// The game saves a file by writing a new one beside it.
+void checkWritable(Checker& check, const std::string& path, const char* saves) {
   if (::access(path.c_str(), W_OK | X_OK) != 0) {
     check.error(path + ": cannot be written: the game saves " + saves + " there");
   }
-  return true;
 }
 }  // namespace
 
@@ -234,15 +228,23 @@ int CHECKFOLDER(const std::string& FOLDER, std::ostream& OUT) {
   if (!DIREXIST(FOLDER.empty() ? "." : FOLDER)) {
     check.error(FOLDER + ": not a folder");
   } else {
-    if (checkFolder(check, base + "data", "the roster, the tables, the monsters and the game day",
-                    "the roster, the game day and the fight records")) {
+    const std::string data = base + "data";
+    if (!DIREXIST(data)) {
+      check.error(data +
+                  ": missing: it holds the roster, the tables, the monsters and the game day");
+    } else {
+      checkWritable(check, data, "the roster, the game day and the fight records");
       checkRoster(check);
       checkTables(check);
       checkDay(check);
       checkRecords(check);
     }
-    if (checkFolder(check, base + "text", "the screens and the news",
-                    "the news and the sysop log")) {
+    // The game makes a missing text folder, but no screen in it.
+    const std::string text = base + "text";
+    if (!DIREXIST(text)) {
+      check.warning(text + ": missing: every screen would show \"File not found.\"");
+    } else {
+      checkWritable(check, text, "the news and the sysop log");
       checkScreens(check);
     }
   }

@@ -135,16 +135,17 @@ TEST_F(CheckTest, ReportsEveryProblemAtOnce) {
             ".: not playable (1 error, 2 warnings)\n");
 }
 
-TEST_F(CheckTest, AFolderWithoutItsDataIsNotPlayable) {
-  std::filesystem::remove_all("data");
+TEST_F(CheckTest, AMissingDataFolderIsAnErrorAMissingTextFolderAWarning) {
   writeGame();
   std::filesystem::remove_all("data");
+  std::filesystem::remove_all("text");
   std::string report;
   EXPECT_EQ(check(".", report), 1);
   EXPECT_EQ(report,
             "error: ./data: missing: it holds the roster, the tables, the monsters and the game "
             "day\n"
-            ".: not playable (1 error, 0 warnings)\n");
+            "warning: ./text: missing: every screen would show \"File not found.\"\n"
+            ".: not playable (1 error, 1 warning)\n");
   EXPECT_EQ(check("nowhere", report), 1);
   EXPECT_EQ(report, "error: nowhere: not a folder\nnowhere: not playable (1 error, 0 warnings)\n");
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "flow/lock.h"
 #include "flow/visit.h"
 #include "kit/console.h"
 #include "kit/curses_console.h"
@@ -9,7 +10,9 @@
 #include "kit/ending.h"
 
 namespace {
-void reportFatal(const char* message) { std::fprintf(stderr, "stormhallow: %s\n", message); }
+void reportFatal(const char* message) {
+  std::fprintf(stderr, "stormhallow: %s\n", message);
+}
 }  // namespace
 
 int RUNVISIT() {
@@ -24,6 +27,7 @@ int RUNVISIT() {
     status = kFatalStatus;
   }
   CLOSELOG();
+  UNLOCKGAME();
   CRT->DONE();
   // After the terminal is given back, so the message stays readable.
   if (!fatal.empty()) {

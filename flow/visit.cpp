@@ -7,6 +7,7 @@
 #include "combat/duel.h"
 #include "combat/victory.h"
 #include "flow/create.h"
+#include "flow/lock.h"
 #include "flow/rankings.h"
 #include "flow/screens.h"
 #include "kit/crt.h"
@@ -243,6 +244,7 @@ void COMMANDLOOP() {
 void MAINPROGRAM() {
   IPORT();
   STARTVISIT();
+  LOCKGAME();
   CLS();
   NL();
   NL();

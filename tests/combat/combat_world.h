@@ -3,20 +3,19 @@
 // opponent, and the day's files, so blows can be scripted draw by draw.
 
 #include <string>
-#include <string_view>
 
 #include "combat/victory.h"
 #include "kit/text.h"
 #include "store/state.h"
+#include "tests/support/heroes.h"
 #include "tests/support/world.h"
 
 class CombatTest : public WorldTest {
  protected:
   void SetUp() override {
     WorldTest::SetUp();
+    nameItems();
     for (int n = 1; n <= MAXITEMS; ++n) {
-      WNAME[n] = "Weapon " + std::to_string(n);
-      SNAME[n] = "Armour " + std::to_string(n);
       W2[n] = 1;
       W3[n] = 2;
     }
@@ -34,16 +33,9 @@ class CombatTest : public WorldTest {
 
   // A level 1 hero whose blows against an even opponent have the hit value U.
   static void plainHero(PLAYERTYPE& h, const std::string& name) {
-    h = PLAYERTYPE{};
-    h.NAME = h.PSEUDO = name;
-    h.R = 1;
-    h.STRENGTH = h.INTELLIGENCE = h.DEXTERITY = h.LUCK = h.CONSTITUTION = h.CHARISMA = 12;
-    h.WEAPON = h.VEHICLE = 1;
+    ::plainHero(h, name);
     h.ATTACK = 1;
     h.POWER = 2;
-    h.SHIELD = 15;
-    h.GOLD = 100;
-    h.FLIGHTS = 2;
   }
 
   // The hero's mirror: hit value U, damage Round(2 U1 U2) capped at 10, on both sides.
@@ -63,8 +55,4 @@ class CombatTest : public WorldTest {
   static double swing(double u) { return (u - 1) / 5; }
 
   PLAYERTYPE& hero() { return PLAYER[B]; }
-
-  bool wrote(std::string_view text) const {
-    return screen.transcript().find(text) != std::string::npos;
-  }
 };

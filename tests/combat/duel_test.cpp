@@ -17,14 +17,6 @@ class DuelTest : public CombatTest {
     h.EXPERIENCE = experience;
     return h;
   }
-  int count(std::string_view text) const {
-    int n = 0;
-    const std::string& t = screen.transcript();
-    for (auto p = t.find(text); p != std::string::npos; p = t.find(text, p + 1)) {
-      ++n;
-    }
-    return n;
-  }
 };
 
 TEST_F(DuelTest, ListShowsHeroesWithinReachAndAsksAgainForOneOutOfReach) {
@@ -41,7 +33,7 @@ TEST_F(DuelTest, ListShowsHeroesWithinReachAndAsksAgainForOneOutOfReach) {
   // 99 names no hero and 2 one out of reach: the list again; 4 is slain: back silently.
   screen.type("99\r2\r4\r");
   DOGGIE();
-  EXPECT_EQ(count("Battle Another Hero:"), 3);
+  EXPECT_EQ(timesWritten("Battle Another Hero:"), 3);
   EXPECT_EQ(screen.row(1), "********************");
   EXPECT_EQ(screen.row(3), " 1.  ARNE..........................Lev= 8  W= 0  L= 0  S=ALIVE");
   EXPECT_EQ(screen.row(4), " 3.  Tarn..........................Lev= 5  W= 2  L= 1  S=ALIVE");

@@ -66,27 +66,6 @@ class GameWorld : public WorldTest {
     writeFile("data/characte.hlw", roster);
   }
 
-  // Every row of the screen, for messages wherever they stand.
-  bool onScreen(const std::string& text) const {
-    return screen.screenText().find(text) != std::string::npos;
-  }
-  int timesWritten(const std::string& text) const {
-    int n = 0;
-    const std::string& t = screen.transcript();
-    for (std::size_t at = t.find(text); at != std::string::npos; at = t.find(text, at + 1)) {
-      ++n;
-    }
-    return n;
-  }
-  // The row holding a text, or -1.
-  int rowOf(const std::string& text) const {
-    for (int y = 0; y < screen.height(); ++y) {
-      if (screen.row(y).find(text) != std::string::npos) {
-        return y;
-      }
-    }
-    return -1;
-  }
   std::string sysopLog() const { return readFile("text/sysop.log"); }
 
   // A whole visit of a caller typing these keys (after any scripted before); the exit status.

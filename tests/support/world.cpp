@@ -84,9 +84,12 @@ bool WorldTest::exists(const std::string& path) const {
 
 void WorldTest::writeParams(const std::string& user, bool sysop, int width, bool colour) {
   std::ostringstream p;
-  p << "1\n" << user << "\nReal Name\n\n30\nM\n100\n12/10/26\n" << width << "\n25\n"
-    << (sysop ? 255 : 30) << "\n0\n" << (sysop ? 1 : 0) << "\n" << (colour ? 1 : 0)
-    << "\n1\n3600\n/bbs/gfiles\n/bbs/data\nsysop.log\n";
+  p << "1\n"
+    << user << "\nReal Name\n\n30\nM\n100\n12/10/26\n"
+    << width << "\n25\n"
+    << (sysop ? 255 : 30) << "\n0\n"
+    << (sysop ? 1 : 0) << "\n"
+    << (colour ? 1 : 0) << "\n1\n3600\n/bbs/gfiles\n/bbs/data\nsysop.log\n";
   writeFile("params.txt", p.str());
   PARAMFN = folder + "/params.txt";
 }
@@ -98,4 +101,41 @@ void WorldTest::installDemo() {
   }
 }
 
-int WorldTest::runVisit() { return RUNVISIT(); }
+int WorldTest::runVisit() {
+  return RUNVISIT();
+}
+
+bool WorldTest::wrote(std::string_view text) const {
+  return screen.transcript().find(text) != std::string::npos;
+}
+
+int WorldTest::timesWritten(std::string_view text) const {
+  int n = 0;
+  const std::string& t = screen.transcript();
+  for (std::size_t at = t.find(text); at != std::string::npos; at = t.find(text, at + 1)) {
+    ++n;
+  }
+  return n;
+}
+
+bool WorldTest::onScreen(std::string_view text) const {
+  return screen.screenText().find(text) != std::string::npos;
+}
+
+int WorldTest::rowOf(std::string_view text) const {
+  for (int y = 0; y < screen.height(); ++y) {
+    if (screen.row(y).find(text) != std::string::npos) {
+      return y;
+    }
+  }
+  return -1;
+}
+
+int WorldTest::rowStarting(std::string_view start) const {
+  for (int y = 0; y < screen.height(); ++y) {
+    if (screen.row(y).starts_with(start)) {
+      return y;
+    }
+  }
+  return -1;
+}

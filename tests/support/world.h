@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <string>
+#include <string_view>
 
 #include "kit/clock.h"
 #include "kit/random.h"
@@ -43,12 +44,20 @@ class WorldTest : public ::testing::Test {
   std::string readFile(const std::string& path) const;
   bool exists(const std::string& path) const;
   // A parameter file for a caller, as params.txt; the visit's PARAMFN points at it.
-  void writeParams(const std::string& user, bool sysop = false, int width = 80,
-                   bool colour = true);
+  void writeParams(const std::string& user, bool sysop = false, int width = 80, bool colour = true);
   // The demo installation's data and screen files.
   void installDemo();
   // Runs a whole visit on the screen model and gives its exit status.
   int runVisit();
+
+  // What the console shows or was sent: the transcript holds every byte written, the
+  // screen only what still stands.
+  bool wrote(std::string_view text) const;
+  int timesWritten(std::string_view text) const;
+  bool onScreen(std::string_view text) const;
+  // The first screen row holding, or starting with, the text; -1 if none.
+  int rowOf(std::string_view text) const;
+  int rowStarting(std::string_view start) const;
 
   ScreenModel screen;
   TestClock clock;

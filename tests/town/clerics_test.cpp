@@ -43,8 +43,8 @@ TEST_F(ClericsTest, PricesChecksAndCharges) {
     HEAL();
     EXPECT_EQ(hero().DAMAGE, c.wantDamage);
     EXPECT_EQ(hero().GOLD, c.wantGold);
-    EXPECT_EQ(written("Sorry, you do not have enough Steel .\r\n"), c.refused ? 1 : 0);
-    EXPECT_EQ(written(std::string(c.healed) + "\r\n"), 1);
+    EXPECT_EQ(timesWritten("Sorry, you do not have enough Steel .\r\n"), c.refused ? 1 : 0);
+    EXPECT_EQ(timesWritten(std::string(c.healed) + "\r\n"), 1);
   }
 }
 

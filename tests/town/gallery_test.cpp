@@ -35,7 +35,7 @@ TEST_F(GalleryTest, RollTable) {
     resetHero();
     wager("100", c.roll);
     EXPECT_EQ(hero().GOLD, c.wantGold);
-    EXPECT_EQ(written(std::string(c.said) + "\r\n"), 1);
+    EXPECT_EQ(timesWritten(std::string(c.said) + "\r\n"), 1);
     EXPECT_EQ(random.left(), 0u);
   }
 }
@@ -67,7 +67,7 @@ TEST_F(GalleryTest, WagerLimits) {
     screen.type(std::string(c.typed) + "\r");
     GAMBLE();
     EXPECT_EQ(hero().GOLD, c.wantGold);
-    EXPECT_EQ(written("You do not have enough Steel !"), c.tooMuch ? 1 : 0);
+    EXPECT_EQ(timesWritten("You do not have enough Steel !"), c.tooMuch ? 1 : 0);
     EXPECT_EQ(random.left(), c.wantGold == c.gold ? 1u : 0u) << "a roll only for a wager";
     while (random.left() > 0) {
       Random();

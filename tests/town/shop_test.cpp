@@ -49,8 +49,8 @@ TEST_F(ShopTest, StopKeyEndsTheListAndTheMenuFollows) {
   screen.typeAhead(" ");
   screen.type("Q");
   WEAPONSHOP();
-  EXPECT_EQ(written(kMenu), 2);
-  EXPECT_EQ(written(" 2>  "), 0);
+  EXPECT_EQ(timesWritten(kMenu), 2);
+  EXPECT_EQ(timesWritten(" 2>  "), 0);
   EXPECT_FALSE(HANGUP);
 }
 
@@ -80,8 +80,8 @@ TEST_F(ShopTest, Purchase) {
     EXPECT_EQ(hero().GOLD, c.wantGold);
     EXPECT_EQ(hero().WEAPON, c.wantWeapon);
     EXPECT_EQ(hero().VEHICLE, c.wantVehicle);
-    EXPECT_EQ(written(c.said), 1);
-    EXPECT_EQ(written(kMenu), 2) << "back at the menu";
+    EXPECT_EQ(timesWritten(c.said), 1);
+    EXPECT_EQ(timesWritten(kMenu), 2) << "back at the menu";
     EXPECT_EQ(screen.keysLeft(), 0u);
     if (c.wantWeapon == 5) {
       EXPECT_EQ(hero().ATTACK, FIND1());
@@ -107,7 +107,7 @@ TEST_F(ShopTest, ItemNumberZeroOrNoNumberLeavesTheShopSilently) {
     resetHero();
     screen.type(std::string("P") + typed + "\r");
     WEAPONSHOP();
-    EXPECT_EQ(written(kMenu), 1);
+    EXPECT_EQ(timesWritten(kMenu), 1);
     const std::string& t = screen.transcript();
     EXPECT_EQ(t.substr(t.rfind("buy: ")), std::string("buy: ") + typed + "\r\n");
     EXPECT_EQ(hero().GOLD, 100);
@@ -146,8 +146,8 @@ TEST_F(ShopTest, Sale) {
     EXPECT_EQ(hero().GOLD, c.wantGold);
     EXPECT_EQ(hero().WEAPON, c.wantWeapon);
     EXPECT_EQ(hero().VEHICLE, c.wantVehicle);
-    EXPECT_EQ(written(c.offer), 1);
-    EXPECT_EQ(written(kMenu), 2);
+    EXPECT_EQ(timesWritten(c.offer), 1);
+    EXPECT_EQ(timesWritten(kMenu), 2);
     // The sold weapon's values stay until the next purchase.
     EXPECT_EQ(hero().ATTACK, 99);
     EXPECT_EQ(hero().POWER, 98);
@@ -170,7 +170,7 @@ TEST_F(ShopTest, SaleRemarksAndTheirColours) {
 TEST_F(ShopTest, QuitAtTheSalePromptLeavesTheShop) {
   screen.type("SQ");
   WEAPONSHOP();
-  EXPECT_EQ(written(kMenu), 1);
+  EXPECT_EQ(timesWritten(kMenu), 1);
   EXPECT_EQ(screen.keysLeft(), 0u);
   EXPECT_FALSE(HANGUP);
 }

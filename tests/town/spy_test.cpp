@@ -87,8 +87,8 @@ TEST_F(SpyTest, EachHeroOfTheNameCostsTwenty) {
     screen.type(c.keys);
     SPY();
     EXPECT_EQ(hero().GOLD, c.wantGold);
-    EXPECT_EQ(written("[Pause]"), c.reports);
-    EXPECT_EQ(written("You do not have enough Steel!\r\n"), c.refusals);
+    EXPECT_EQ(timesWritten("[Pause]"), c.reports);
+    EXPECT_EQ(timesWritten("You do not have enough Steel!\r\n"), c.refusals);
     EXPECT_EQ(screen.keysLeft(), 0u);
     EXPECT_FALSE(HANGUP);
   }
@@ -104,15 +104,15 @@ TEST_F(SpyTest, TwoHeroesOfOneNameEachAfterItsOwnPause) {
   const std::string& t = screen.transcript();
   EXPECT_LT(t.find("Level  :3"), t.find("[Pause]"));
   EXPECT_LT(t.find("[Pause]"), t.find("Level  :9"));
-  EXPECT_EQ(written("[Pause]"), 2);
+  EXPECT_EQ(timesWritten("[Pause]"), 2);
 
   resetHero();
   hero().GOLD = 30;
   screen.type("BORIS\r ");
   SPY();
   EXPECT_EQ(hero().GOLD, 10);
-  EXPECT_EQ(written("Level  :"), 1);
-  EXPECT_EQ(written("You do not have enough Steel!\r\n"), 1);
+  EXPECT_EQ(timesWritten("Level  :"), 1);
+  EXPECT_EQ(timesWritten("You do not have enough Steel!\r\n"), 1);
   const int y = rowStarting("You do not have enough Steel!");
   ASSERT_GE(y, 0);
   EXPECT_EQ(screen.cell(0, y).fore, 12);

@@ -52,7 +52,7 @@ TEST_F(StatusTest, RaiseOneLowerAnother) {
     screen.type(c.keys);
     CHSTATS();
     expectAll(c.after);
-    EXPECT_EQ(written(std::string(c.said) + "\r\n"), 1);
+    EXPECT_EQ(timesWritten(std::string(c.said) + "\r\n"), 1);
     EXPECT_EQ(screen.keysLeft(), 0u);
     EXPECT_FALSE(HANGUP) << "asked no more than the keys given";
   }
@@ -65,7 +65,7 @@ TEST_F(StatusTest, EveryCharacteristicBelowTheFloorIsNamedInOrder) {
   const std::string& t = screen.transcript();
   EXPECT_NE(t.find("\r\nStrength cannot go below 6\r\n\r\nCharisma cannot go below 6\r\n"),
             std::string::npos);
-  EXPECT_EQ(written("Is this correct?"), 0);
+  EXPECT_EQ(timesWritten("Is this correct?"), 0);
   expectAll(Six{5, 10, 10, 10, 10, 5.4});
 }
 

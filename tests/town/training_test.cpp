@@ -45,8 +45,8 @@ TEST_F(TrainingTest, TooLittleSteelIsToldBeforeTheMenu) {
   hero().GOLD = 9999;
   screen.type("Y");
   TRAINING();
-  EXPECT_EQ(written("Sorry, but you do not have enough Steel!\r\n"), 1);
-  EXPECT_EQ(written("1> Strength"), 0);
+  EXPECT_EQ(timesWritten("Sorry, but you do not have enough Steel!\r\n"), 1);
+  EXPECT_EQ(timesWritten("1> Strength"), 0);
   EXPECT_EQ(hero().GOLD, 9999);
   EXPECT_EQ(screen.keysLeft(), 0u);
 }

@@ -240,6 +240,25 @@ int PtyTerminal::waitExit(int timeoutMs) {
   return status_;
 }
 
+bool PtyTerminal::answer(const std::string& shown, const std::string& keys) {
+  if (!waitFor(shown)) {
+    return false;
+  }
+  settle();
+  send(keys);
+  return true;
+}
+
+std::string PtyTerminal::lastLine() {
+  settle();
+  for (int y = kRows - 1; y >= 0; --y) {
+    if (std::string text = row(y); !text.empty()) {
+      return text;
+    }
+  }
+  return "";
+}
+
 TermCell PtyTerminal::cell(int x, int y) const {
   VTermScreenCell c{};
   vterm_screen_get_cell(screen_, VTermPos{y, x}, &c);

@@ -55,6 +55,12 @@ class PtyTerminal {
   int waitExit(int timeoutMs = 5000);
   bool running() const { return pid_ > 0; }
 
+  // Waits for `shown`, lets the game finish writing, then sends `keys`; false (and nothing
+  // sent) when it is not shown.
+  bool answer(const std::string& shown, const std::string& keys);
+  // The last row that is not blank, once the game has finished writing: where it waits.
+  std::string lastLine();
+
   std::string row(int y) const;  // trailing blanks removed
   std::string screenText() const;
   TermCell cell(int x, int y) const;

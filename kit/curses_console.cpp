@@ -122,6 +122,19 @@ int pairOf(int fore, int back) {
   return pair < COLOR_PAIRS ? pair : back * 8 + 1;
 }
 
+// A pair is set up the first time something is drawn in it: setting up all 128 cost
+// more at start-up than a visit's drawing in the handful it uses.
+bool pairReady[16 * 8 + 1] = {};
+
+void setUpPair(int pair) {
+  const int perBack = palette == Palette::kSixteen ? 16 : 8;
+  const int fore = (pair - 1) % perBack;
+  const int back = (pair - 1) / perBack;
+  const short colour = static_cast<short>(kCursesColour[fore & 7] + (fore & 8));
+  init_pair(static_cast<short>(pair), colour, kCursesColour[back]);
+  pairReady[pair] = true;
+}
+
 void setUpPalette() {
   if (!has_colors() || start_color() != OK) {
     return;
@@ -131,22 +144,8 @@ void setUpPalette() {
   use_default_colors();
   if (COLORS >= 16 && COLOR_PAIRS > 128) {
     palette = Palette::kSixteen;
-    for (int back = 0; back < 8; ++back) {
-      for (int fore = 0; fore < 16; ++fore) {
-        short colour = static_cast<short>(kCursesColour[fore & 7] + (fore & 8));
-        init_pair(static_cast<short>(pairOf(fore, back)), colour, kCursesColour[back]);
-      }
-    }
   } else if (COLOR_PAIRS >= 64) {
     palette = Palette::kEight;
-    for (int back = 0; back < 8; ++back) {
-      for (int fore = 0; fore < 8; ++fore) {
-        if (back * 8 + fore + 1 < COLOR_PAIRS) {
-          init_pair(static_cast<short>(pairOf(fore, back)), kCursesColour[fore],
-                    kCursesColour[back]);
-        }
-      }
-    }
   }
 }
 
@@ -155,7 +154,11 @@ attr_t attributesOf(int fore, int back) {
   if (palette == Palette::kNone) {
     return bright | (back != 0 ? A_REVERSE : A_NORMAL);
   }
-  return bright | static_cast<attr_t>(COLOR_PAIR(pairOf(fore, back)));
+  const int pair = pairOf(fore, back);
+  if (!pairReady[pair]) {
+    setUpPair(pair);
+  }
+  return bright | static_cast<attr_t>(COLOR_PAIR(pair));
 }
 
 // Keys without a character arrive as 0 and a second code, as on a PC keyboard.

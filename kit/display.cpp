@@ -105,7 +105,12 @@ void PRINTA(std::string_view I, bool& ABORT, bool& NEXT) {
   }
   const int width = THISUSER.LINELEN;
   while (!text.empty() && !ABORT && !HANGUP) {
-    const int room = width - CRT->WHEREX() - 1;
+    int room = width - CRT->WHEREX() - 1;
+    // A screen too narrow for even one character at the start of a line still takes one
+    // a line, or the text would never end.
+    if (room < 1 && CRT->WHEREX() == 1) {
+      room = 1;
+    }
     int w = 0;
     std::size_t p = 0;
     while (w < room && p < text.size()) {

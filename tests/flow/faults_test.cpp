@@ -12,6 +12,8 @@
 
 #include "kit/console.h"
 #include "kit/crt.h"
+#include "kit/display.h"
+#include "kit/door.h"
 #include "kit/ending.h"
 #include "tests/flow/game_world.h"
 
@@ -194,5 +196,23 @@ TEST_F(FaultsTest, VisitsOneAfterAnotherNeverWait) {
   writeFile("data/prices.hlw", prices);
   EXPECT_EQ(visit("Anna", kStart + "QY"), 0);
   EXPECT_EQ(timesWritten("please wait a moment"), 0);
+}
+
+// Widths the host hands over, down to none at all: the text still ends, whole.
+TEST_F(FaultsTest, FlowingTextEndsWholeAtEveryWidth) {
+  for (int width : {0, 1, 2, 3, 4, 79, 255}) {
+    THISUSER.LINELEN = static_cast<unsigned char>(width);
+    screen.clearTranscript();
+    bool abort = false;
+    bool next = false;
+    PRINTA("Brom beat \x01Ra rat at\x03\x34 the gate.", abort, next);
+    std::string shown;
+    for (char c : screen.transcript()) {
+      if (c > ' ') {
+        shown += c;
+      }
+    }
+    EXPECT_EQ(shown, "Brombeataratatthegate.") << "width " << width;
+  }
 }
 }  // namespace

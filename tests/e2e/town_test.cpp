@@ -47,7 +47,7 @@ long galleryGain(const PtyTerminal& term, long wager) {
 }
 }  // namespace
 
-TEST(TownTest, AVisitToEveryServiceLeavesTheHeroWithExactlyWhatItPaidAndEarned) {
+TEST(TownVisitTest, AVisitToEveryServiceLeavesTheHeroWithExactlyWhatItPaidAndEarned) {
   GameFolder game;
   game.writeParams("Tess");
   game.write("data/characte.hlw", std::string("2\n") + kTess +

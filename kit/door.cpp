@@ -4,6 +4,7 @@
 
 #include "kit/console.h"
 #include "kit/crt.h"
+#include "kit/dropfile.h"
 #include "kit/ending.h"
 #include "kit/textfile.h"
 
@@ -85,7 +86,11 @@ void IPORT() {
     UPDATETHESCREEN();
     throw VisitEnd{0};
   }
-  readParameters(f);
+  if (ISDROPFILE(PARAMFN)) {
+    READDROPFILE(f);
+  } else {
+    readParameters(f);
+  }
   // A host that leaves the width 0 or unset would leave no room on a line.
   if (THISUSER.LINELEN < 3) {
     THISUSER.LINELEN = 80;

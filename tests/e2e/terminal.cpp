@@ -131,14 +131,14 @@ void PtyTerminal::start(const std::string& folder, const std::vector<std::string
       }
     }
     std::vector<char*> argv;
-    std::string binary = STORMHALLOW_BIN;
-    argv.push_back(binary.data());
+    std::string program = binary;
+    argv.push_back(program.data());
     std::vector<std::string> copies = args;
     for (std::string& a : copies) {
       argv.push_back(a.data());
     }
     argv.push_back(nullptr);
-    execv(binary.c_str(), argv.data());
+    execv(program.c_str(), argv.data());
     _exit(127);
   }
   close(ready[0]);

@@ -33,6 +33,8 @@ class PtyTerminal {
   std::map<std::string, const char*> env{
       {"TERM", "xterm-256color"}, {"TZ", "UTC"},       {"LINES", "25"},
       {"COLUMNS", "80"},          {"LANG", "C.UTF-8"}, {"LC_ALL", nullptr}};
+  // The program to run: the game of this build unless a test installed another.
+  std::string binary = STORMHALLOW_BIN;
   // Standard input from a pipe the test closes, instead of the terminal.
   bool inputFromPipe = false;
   // A limit on the size of the files the game writes, in bytes (-1: none); a write past

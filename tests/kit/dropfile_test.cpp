@@ -154,3 +154,25 @@ TEST_F(DropFileTest, AFileWithoutTheCallersNameIsFatal) {
   }
 }
 }  // namespace
+
+namespace {
+TEST_F(DropFileTest, AVisitStartsFromEitherDropFile) {
+  const std::string roster =
+      "1\nTESTER\nTess the Bold\nOnward!\n0\n12 12 12 12 12 12 0 1 15 1 1 203  2 57 0 0 0\n";
+  const std::pair<const char*, const char*> files[] = {{"DOOR32.SYS", "door32.sys"},
+                                                       {"door.sys", "door.sys"}};
+  for (const auto& [name, sample] : files) {
+    SCOPED_TRACE(name);
+    installDemo();
+    writeFile("data/characte.hlw", roster);
+    writeFile("text/sysop.log", "");
+    writeFile(name, joined(sampleLines(sample)));
+    PARAMFN = folder + "/" + name;
+    screen.type("  QY");
+    EXPECT_EQ(runVisit(), 0);
+    EXPECT_EQ(readFile("text/sysop.log"), "   #*#*# TESTER Played Stormhallow.\n");
+    EXPECT_EQ(readFile("data/characte.hlw").rfind("1\nTESTER\nTess the Bold\n", 0), 0u)
+        << readFile("data/characte.hlw");
+  }
+}
+}  // namespace

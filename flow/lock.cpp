@@ -21,7 +21,7 @@ bool TRYLOCK() {
   return lockFd >= 0 && flock(lockFd, LOCK_EX | LOCK_NB) == 0;
 }
 
-// Keys typed while waiting are thrown away, so the wait cannot be hurried or spun.
+// Keys typed while waiting count for nothing: read and thrown away, not left for later.
 void WAITASECOND() {
   if (CRT->NKEYPRESSED(1000)) {
     while (!EMPTY() && !HANGUP) {

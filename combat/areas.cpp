@@ -58,26 +58,10 @@ std::string recordNo(int k) {
 }
 
 // The divisors of the blow formulas must be above 0, or no fight can be valued.
-void checkDivisor(double value, int k, const char* what) {
+void checkDivisor(TextFile& f, double value, int k, const char* what) {
   if (!(value > 0)) {
-    MONSTERS.fail(recordNo(k) + ": " + what + " must be above 0, found " + WHOLE(value));
+    f.fail(recordNo(k) + ": " + what + " must be above 0, found " + WHOLE(value));
   }
-}
-
-void readMonster(int k) {
-  const std::string record = recordNo(k);
-  OPP.NAME = MONSTERS.readField(NAMEMAX, "the name of " + record);
-  double* const FIELDS[] = {&OPP.SHIELD,    &OPP.WEAPON, &OPP.WEAPON2,
-                            &OPP.VEHICLE,   &OPP.LUCK,   &OPP.STRENGTH,
-                            &OPP.DEXTERITY, &OPP.GOLD,   &Z};
-  int field = 1;
-  for (double* value : FIELDS) {
-    *value = MONSTERS.readReal("number " + std::to_string(field++) + " of " + record);
-  }
-  checkDivisor(OPP.VEHICLE, k, "the armour number");
-  checkDivisor(OPP.LUCK, k, "the luck");
-  checkDivisor(OPP.DEXTERITY, k, "the dexterity");
-  MONSTERS.skipLine();
 }
 }  // namespace
 
@@ -103,21 +87,41 @@ void FIGHT(const std::string& FILENAME) {
   BATTLE();
 }
 
+int READMONSTERCOUNT(TextFile& F) {
+  const long count = F.readInt("the number of monsters");
+  if (count < 1 || count > 32767) {
+    F.fail("the number of monsters must be from 1 up, found " + std::to_string(count));
+  }
+  F.skipLine();
+  return static_cast<int>(count);
+}
+
+void READMONSTER(TextFile& F, int K) {
+  const std::string record = recordNo(K);
+  OPP.NAME = F.readField(NAMEMAX, "the name of " + record);
+  double* const FIELDS[] = {&OPP.SHIELD,    &OPP.WEAPON, &OPP.WEAPON2,
+                            &OPP.VEHICLE,   &OPP.LUCK,   &OPP.STRENGTH,
+                            &OPP.DEXTERITY, &OPP.GOLD,   &Z};
+  int field = 1;
+  for (double* value : FIELDS) {
+    *value = F.readReal("number " + std::to_string(field++) + " of " + record);
+  }
+  checkDivisor(F, OPP.VEHICLE, K, "the armour number");
+  checkDivisor(F, OPP.LUCK, K, "the luck");
+  checkDivisor(F, OPP.DEXTERITY, K, "the dexterity");
+  F.skipLine();
+}
+
 void SEARCHER() {
   TRIPS += 1;
-  const long count = MONSTERS.readInt("the number of monsters");
-  if (count < 1 || count > 32767) {
-    MONSTERS.fail("the number of monsters must be from 1 up, found " + std::to_string(count));
-  }
-  MONSTERS.skipLine();
-  AMOUNT = static_cast<int>(count);
+  AMOUNT = READMONSTERCOUNT(MONSTERS);
   RD = Random() * (AMOUNT - 1) + 1;
   const int chosen = ROUNDED(RD);
   // Every record is read, so a count above the records the file holds is caught at once.
   OPPONENT monster;
   double award = 0;
   for (int k = 1; k <= AMOUNT; ++k) {
-    readMonster(k);
+    READMONSTER(MONSTERS, k);
     if (k == chosen) {
       monster = OPP;
       award = Z;

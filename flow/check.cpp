@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "combat/areas.h"
 #include "kit/crt.h"
 #include "kit/door.h"
 #include "kit/ending.h"
@@ -194,6 +195,30 @@ void checkRecords(Checker& check) {
   reportCuts(check, path, listed(RESULT, NUMBER), RECORDMAX, "a fight record");
 }
 
+void checkMonsters(Checker& check) {
+  for (int area = 1; area <= 5; ++area) {
+    const std::string path = DATAPATH + "junkm" + std::to_string(area) + ".hlw";
+    TextFile f;
+    std::vector<std::string> names;
+    if (!check.readWith([&] {
+          f.openOrDie(path);
+          const int count = READMONSTERCOUNT(f);
+          for (int k = 1; k <= count; ++k) {
+            READMONSTER(f, k);
+            names.push_back(OPP.NAME);
+          }
+        })) {
+      continue;
+    }
+    if (const int line = textLeftIn(f)) {
+      check.warning(at(path, line) +
+                    "expected the end of the file after the monsters line 1 counts (" +
+                    std::to_string(names.size()) + "): the rest are never met");
+    }
+    reportCuts(check, path, names, NAMEMAX, "a name");
+  }
+}
+
 void checkScreens(Checker& check) {
   for (const char* screen : kScreens) {
     const std::string path = GFILESPATH + screen;
@@ -238,6 +263,7 @@ int CHECKFOLDER(const std::string& FOLDER, std::ostream& OUT) {
       checkTables(check);
       checkDay(check);
       checkRecords(check);
+      checkMonsters(check);
     }
     // The game makes a missing text folder, but no screen in it.
     const std::string text = base + "text";

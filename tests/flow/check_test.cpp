@@ -97,6 +97,19 @@ TEST_F(CheckTest, ReportsEachFaultWithItsFileLineAndWhatWasExpected) {
        "read (1; line 1 counts them, 30 at most): the rest are not shown\n"},
       {"fewer fight records than their count", "data/record.hlw", "2\nAnna beat Brom.\n", 1,
        "error: ./data/record.hlw, line 3: the file ends where fight record 2 was expected\n"},
+      {"a monster that would divide by zero", "data/junkm2.hlw",
+       "1\nGrey Field Rat\n16 1.3 0.2 0 10 12 10 50 6\n", 1,
+       "error: ./data/junkm2.hlw, line 3: monster record 1: the armour number must be above 0, "
+       "found 0\n"},
+      {"more monsters than their count", "data/junkm3.hlw", "1\n" + kMonster + kMonster, 0,
+       "warning: ./data/junkm3.hlw, line 4: expected the end of the file after the monsters line "
+       "1 counts (1): the rest are never met\n"},
+      {"fewer monsters than their count", "data/junkm4.hlw", "2\n" + kMonster, 1,
+       "error: ./data/junkm4.hlw, line 4: the file ends where the name of monster record 2 was "
+       "expected\n"},
+      {"a monster's name cut at 30", "data/junkm5.hlw", "1\n" + name40 + "\n1 1 1 1 1 1 1 1 1\n", 0,
+       "warning: ./data/junkm5.hlw, line 2: a name is cut at 30 characters to \"" +
+           std::string(30, 'N') + "\"\n"},
       {"a missing screen", "text/plug.hlw", "", 0,
        "warning: ./text/plug.hlw: missing: the game shows \"File not found.\" in its place\n"},
       {"a screen line past 240 characters", "text/docs.hlw", "Hi\n" + std::string(241, '-') + "\n",

@@ -83,7 +83,9 @@ std::string TCH(std::string_view I) {
     return std::string(I.substr(I.size() - 2));
   }
   if (I.size() == 1) {
-    return "0" + std::string(I);
+    std::string padded = "0";
+    padded += I;
+    return padded;
   }
   return std::string(I);
 }

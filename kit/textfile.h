@@ -30,6 +30,8 @@ class TextFile {
   void skipLine();
 
   int line() const { return line_; }
+  // The whole text read.
+  const std::string& contents() const { return data_; }
   const std::string& name() const { return name_; }
   [[noreturn]] void fail(const std::string& what) const;
 

@@ -1,7 +1,5 @@
 #include "store/herofile.h"
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "kit/crt.h"
@@ -23,14 +21,11 @@ std::string heroFile() {
 // can undo a bad visit or a re-roll. The roster matters more than its copy: a backup
 // that cannot be written does not stop the save.
 void backUpRoster() {
-  std::ifstream old(heroFile(), std::ios::binary);
-  if (!old) {
-    return;
-  }
-  std::ostringstream text;
-  text << old.rdbuf();
   try {
-    SAVEFILE(DATAPATH + kBackupFile, text.str());
+    TextFile old;
+    if (old.open(heroFile())) {
+      SAVEFILE(DATAPATH + kBackupFile, old.contents());
+    }
   } catch (const FatalError&) {
   }
 }

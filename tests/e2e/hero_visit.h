@@ -6,14 +6,13 @@
 
 #include <string>
 
+#include "tests/e2e/caller.h"
 #include "tests/e2e/terminal.h"
 
 namespace hero_visit {
 // From the start, past the credits and the login's pause, to the command prompt.
 inline void reachCommandPrompt(PtyTerminal& term, const std::string& folder) {
-  term.start(folder, {"params.txt"});
-  ASSERT_TRUE(term.answer("[Pause]", " ")) << term.screenText();
-  ASSERT_TRUE(term.answer("[Pause]", " ")) << term.screenText();
+  caller::reachCommandPrompt(term, folder);
   ASSERT_EQ(term.lastLine(), "Command (?):") << term.screenText();
 }
 

@@ -36,6 +36,16 @@ class VisitTest : public ::testing::Test {
 
   // From the start to the command prompt; a new caller gives a battle cry on the way.
   // `shown` is expected under the pause before the character sheet.
+  // A new caller, from the start past the credits to the battle-cry question.
+  void reachBattleCry(PtyTerminal& term) {
+    term.start(game.path(), {"params.txt"});
+    ASSERT_TRUE(term.waitFor("[Pause]")) << term.screenText();
+    term.settle();
+    term.send(" ");
+    ASSERT_TRUE(term.waitFor("Enter your new Battle Cry.")) << term.screenText();
+    term.settle();
+  }
+
   void reachCommandPrompt(PtyTerminal& term, const char* battleCry, const char* shown = "") {
     term.start(game.path(), {"params.txt"});
     ASSERT_TRUE(term.waitFor("[Pause]")) << term.screenText();
@@ -128,12 +138,7 @@ TEST_F(VisitTest, AHangupAtTheCommandPromptSavesTheHero) {
 // line feed after a carriage return is no second Enter.
 TEST_F(VisitTest, RawKeysReachTheGame) {
   PtyTerminal term;
-  term.start(game.path(), {"params.txt"});
-  ASSERT_TRUE(term.waitFor("[Pause]")) << term.screenText();
-  term.settle();
-  term.send(" ");
-  ASSERT_TRUE(term.waitFor("Enter your new Battle Cry.")) << term.screenText();
-  term.settle();
+  reachBattleCry(term);
   term.send(
       "\x03\x11"
       "ab\x7f"
@@ -153,12 +158,7 @@ TEST_F(VisitTest, RawKeysReachTheGame) {
 // The pause after the login still comes, but a gone caller's key wait ends at once.
 TEST_F(VisitTest, AHangupDuringTheBattleCryEndsTheVisitAtOnceWithTheHeroSaved) {
   PtyTerminal term;
-  term.start(game.path(), {"params.txt"});
-  ASSERT_TRUE(term.waitFor("[Pause]")) << term.screenText();
-  term.settle();
-  term.send(" ");
-  ASSERT_TRUE(term.waitFor("Enter your new Battle Cry.")) << term.screenText();
-  term.settle();
+  reachBattleCry(term);
   term.send("Half");
   ASSERT_TRUE(term.waitFor(">Half")) << term.screenText();
   term.settle();
